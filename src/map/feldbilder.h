@@ -1,0 +1,30 @@
+#pragma once
+
+#include "karte.h"
+
+#include <QStringList>
+
+class QPainter;
+
+// Folders searched for the tile sheets, in order: the working directory, the
+// program's own folder, and the installed data folder beside it.
+QStringList DatenOrdner();
+
+// Builds the 44 tile images of the map from Scene1.scn, Scene2.scn and
+// Scene3.scn, looked up in the given folders. Throws AppError ("Datei %s kann
+// nicht geöffnet werden", "Bitmap ist ungültig"); images not yet filled stay
+// empty.
+void FeldBilderErzeugen(TKarte &karte, const QStringList &ordner = DatenOrdner());
+
+// Cuts one image from a sheet: right and bottom exclusive, scaled to
+// FeldGroesse x FeldGroesse when the rectangle differs in size.
+void BildAusschneiden(const TKarte &karte, QImage &ziel, const QImage &blatt,
+                      int links, int oben, int rechts, int unten);
+
+// Index of the image a tile code draws with; every code 0..255 has one.
+int BildNummer(std::uint8_t code);
+
+// Draws the image of a code as a square of the given edge at (x, y), a plain
+// copy without scaling or blending.
+void FeldZeichnen(const TKarte &karte, std::uint8_t code, QPainter &flaeche,
+                  std::int32_t x, std::int32_t y, std::uint16_t kante);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The grid's room: pages 1..33, fields 1..560 per page (index 0 is unused so
+// that page and field numbers index it directly).
+constexpr int MaxSeiten = 33;
+constexpr int MaxFelder = 560;
+constexpr int AnzahlFeldBilder = 44;
+
+// The one map document: plain data, changed by the free functions below, by
+// the file reader and by the properties dialog.
+struct TKarte
+{
+    QString Kopfzeile1;
+    QString Kopfzeile2;
+    QString KartenName;
+    std::array<std::array<std::uint8_t, MaxFelder + 1>, MaxSeiten + 1> Felder{};
+    std::int32_t ZeitLimit = 0;
+    std::int32_t AnzahlFelder = 0;
+    std::uint8_t AnzahlSeiten = 0;
+    std::uint16_t FeldGroesse = 0;
+    std::int32_t SeitenBreite = 0;
+    std::int32_t SeitenHoehe = 0;
+    std::array<QImage, AnzahlFeldBilder> FeldBilder;
+};
+
+// Sizes and a pseudo-random grid of 4 pages x 176 fields (codes 0..3), then the
+// tile images. Name and time limit are left as they are. Throws AppError when a
+// tile sheet is missing or broken; the sizes and grid are set by then.
+void StandardKarteAnlegen(TKarte &karte);
+
+// Fields per row: SeitenBreite div FeldGroesse, 0 when the field size is 0.
+std::int32_t Spalten(const TKarte &karte);
+
+// Field number under a pixel position of a page, counted from 1, row by row.
+// No range check; 0 when the geometry has no columns.
+std::int32_t FeldNummer(const TKarte &karte, std::int32_t x, std::int32_t y);
+
+// The square a field number occupies on its page.
+QRect FeldRechteck(const TKarte &karte, std::int32_t feldNummer);
+
+// True when a pixel position lies on a field of the page: inside the covered
+// rows and columns and on a field number up to AnzahlFelder.
+bool FeldAnPosition(const TKarte &karte, std::int32_t x, std::int32_t y);
+
+// Stores the code in Felder[seite, feldNummer] and returns the field's square,
+// which the caller repaints (widgets draw only in their paint events). Numbers
+// outside the grid's room or beyond AnzahlFelder store nothing and give an
+// empty rectangle.
+QRect FeldSetzen(TKarte &karte, std::int32_t feldNummer, std::uint8_t seite, std::uint8_t code);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "karte.h"
+
+// The largest page edge a map file may bring; one page image is built at this
+// size, so the bound keeps a forged file from asking for gigabytes.
+constexpr std::int32_t MaxSeitenKante = 16384;
+
+// Reads a map file. The document changes only when the file holds a valid map
+// (result true); a header mismatch or values the grid cannot hold give false
+// and leave it untouched. Throws InOutError for input/output failures and for
+// values that are no numbers (106), also leaving the document untouched.
+bool DateiLesen(TKarte &karte, const QString &dateiName);
+
+// Writes the map under the given name line. The old file is replaced only once
+// the new one is complete. Throws InOutError on failure.
+void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name);
