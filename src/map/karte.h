@@ -54,3 +54,8 @@ bool FeldAnPosition(const TKarte &karte, std::int32_t x, std::int32_t y);
 // outside the grid's room or beyond AnzahlFelder store nothing and give an
 // empty rectangle.
 QRect FeldSetzen(TKarte &karte, std::int32_t feldNummer, std::uint8_t seite, std::uint8_t code);
+
+// Gives the map one of the standard sizes (pages of 176 fields, 640 x 440
+// pixels, field size 40). Pages that remain keep their fields; new pages and
+// fields become meadow (code 1).
+void StandardGroesseSetzen(TKarte &karte, std::uint8_t seiten);
