@@ -71,10 +71,10 @@ Rgb water(int x, int y)
     const double n = tiledFbm(x, y, 6);
     Rgb c = mix({30, 78, 150}, {52, 112, 182}, smooth(0.25, 0.75, n));
     const double wave = std::sin(2 * Pi * (3 * x + y) / 40.0 + 6 * tiledNoise(x, y, 10, 7));
-    if (wave > 0.86)
-        c = mix(c, {110, 164, 216}, (wave - 0.86) / 0.14 * 0.8);
-    else if (wave < -0.9)
-        c = mix(c, {22, 62, 126}, 0.5);
+    if (wave > 0.88)
+        c = mix(c, {96, 152, 208}, (wave - 0.88) / 0.12 * 0.6);
+    else if (wave < -0.92)
+        c = mix(c, {24, 66, 132}, 0.35);
     return c;
 }
 
@@ -88,7 +88,7 @@ using Wobble = double (*)(double);
 // Both wobbles vanish at 0 and 40: borders always cross tile edges at 20.
 double coastWobble(double u)
 {
-    return 2.6 * std::sin(2 * Pi * u / 40) - 1.4 * std::sin(6 * Pi * u / 40);
+    return 2.2 * std::sin(2 * Pi * u / 40) - 0.7 * std::sin(6 * Pi * u / 40);
 }
 
 double sandWobble(double u)
@@ -275,23 +275,39 @@ void canopy(QPainter &p, QPointF c, double r, int seed, QColor dark, QColor mid,
 
 void street(QImage &img)
 {
-    // Cobbles in rows of eight pixels, every other row shifted by half a
-    // stone; both repeat within a tile, so streets join in every direction.
+    // Cobbles: cells of a jittered 8-pixel lattice that wraps at the tile
+    // edge, so streets join in every direction.
+    constexpr int Cells = TileSize / 8;
+    auto centre = [](int cx, int cy) {
+        const int wx = (cx % Cells + Cells) % Cells, wy = (cy % Cells + Cells) % Cells;
+        return QPointF(cx * 8 + 4 + (hashUnit(wx, wy, 23) - 0.5) * 4, cy * 8 + 4 + (hashUnit(wx, wy, 24) - 0.5) * 4);
+    };
     for (int y = 0; y < TileSize; ++y) {
-        const int row = y / 8;
         for (int x = 0; x < TileSize; ++x) {
-            const int xs = (x + (row % 2) * 5) % TileSize;
-            const int col = xs / 10;
-            const int lx = xs % 10, ly = y % 8;
-            const double tone = hashUnit(col, row, 21);
-            Rgb c = mix({128, 118, 104}, {170, 160, 142}, tone);
-            c = mix(c, {100, 92, 82}, (grain(x, y, 22) - 0.5) * 0.5);
-            if (lx == 0 || ly == 0)
-                c = {82, 74, 64};
-            else if (lx == 1 || ly == 1)
-                c = mix(c, {210, 202, 186}, 0.45);
-            else if (lx == 9 || ly == 7)
-                c = mix(c, {84, 78, 68}, 0.5);
+            const QPointF p(x + 0.5, y + 0.5);
+            double d1 = 1e9, d2 = 1e9;
+            int owner = 0;
+            QPointF ownerCentre;
+            for (int cy = y / 8 - 1; cy <= y / 8 + 1; ++cy)
+                for (int cx = x / 8 - 1; cx <= x / 8 + 1; ++cx) {
+                    const QPointF c = centre(cx, cy);
+                    const double d = std::hypot(p.x() - c.x(), p.y() - c.y());
+                    if (d < d1) {
+                        d2 = d1;
+                        d1 = d;
+                        owner = ((cx % Cells + Cells) % Cells) * Cells + (cy % Cells + Cells) % Cells;
+                        ownerCentre = c;
+                    } else if (d < d2) {
+                        d2 = d;
+                    }
+                }
+            const double edge = d2 - d1;
+            Rgb c = mix({120, 112, 100}, {168, 158, 140}, hashUnit(owner, 0, 21));
+            // Light from the upper left rounds each cobble.
+            const double lit = ((ownerCentre.x() - p.x()) + (ownerCentre.y() - p.y())) / 8.0;
+            c = mix(c, lit > 0 ? Rgb{214, 206, 190} : Rgb{78, 72, 62}, std::min(std::abs(lit), 1.0) * 0.45);
+            c = mix(c, {96, 90, 80}, (grain(x, y, 22) - 0.5) * 0.4);
+            c = mix(c, {70, 62, 52}, smooth(1.6, 0.4, edge));
             img.setPixel(x, y, toRgb(c));
         }
     }
@@ -351,8 +367,8 @@ QImage grassCorner(Corner c)
 // the edges so the tile still meets plain ground without a seam.
 double middleWeight(int x, int y)
 {
-    const double dx = std::abs(x + 0.5 - 20), dy = std::abs(y + 0.5 - 20);
-    return smooth(19, 11, std::max(dx, dy));
+    const double r = std::hypot(x + 0.5 - 20, y + 0.5 - 20) + (tiledNoise(x, y, 5, 17) - 0.5) * 8;
+    return smooth(18, 10, r);
 }
 
 QImage lake()
