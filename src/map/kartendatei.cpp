@@ -122,16 +122,16 @@ private:
 
 QByteArray DateiInhalt(const QString &dateiName)
 {
-    QFile datei(dateiName);
-    errno = 0;
     if (dateiName.isEmpty())
         throw InOutError(IoFehler::DateiNichtGefunden);
+    if (QFileInfo(dateiName).isDir())
+        throw InOutError(IoFehler::ZugriffVerweigert);
+    QFile datei(dateiName);
+    errno = 0;
     if (!datei.open(QIODevice::ReadOnly)) {
         const int os = errno;
         throw InOutError(os != 0 ? ioErrorFromErrno(os, true) : IoFehler::DateiNichtGefunden);
     }
-    if (QFileInfo(datei).isDir())
-        throw InOutError(IoFehler::ZugriffVerweigert);
     QByteArray inhalt = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EIO, true));
