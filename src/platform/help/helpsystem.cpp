@@ -1,0 +1,3 @@
+#include "helpsystem.h"
+
+HelpSystem::~HelpSystem() = default;
