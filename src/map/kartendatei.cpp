@@ -206,7 +206,7 @@ bool DateiLesen(TKarte &karte, const QString &dateiName)
     return true;
 }
 
-void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name)
+QByteArray KartenText(const TKarte &karte, const QString &name)
 {
     QByteArray inhalt;
     inhalt.reserve(64 + karte.AnzahlFelder * karte.AnzahlSeiten * 4);
@@ -224,7 +224,12 @@ void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString
         for (int seite = 1; seite <= seiten; ++seite)
             inhalt += ZahlZeile(karte.Felder[seite][feld]);
     }
+    return inhalt;
+}
 
+void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name)
+{
+    const QByteArray inhalt = KartenText(karte, name);
     QSaveFile datei(dateiName);
     errno = 0;
     if (dateiName.isEmpty() || !datei.open(QIODevice::WriteOnly)) {

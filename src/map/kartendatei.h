@@ -12,6 +12,9 @@ constexpr std::int32_t MaxSeitenKante = 16384;
 // values that are no numbers (106), also leaving the document untouched.
 bool DateiLesen(TKarte &karte, const QString &dateiName);
 
+// The file's bytes for the map under the given name line.
+QByteArray KartenText(const TKarte &karte, const QString &name);
+
 // Writes the map under the given name line. The old file is replaced only once
 // the new one is complete. Throws InOutError on failure.
 void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name);

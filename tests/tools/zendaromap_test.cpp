@@ -1,0 +1,147 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Lauf
+{
+    int ende;
+    QByteArray out;
+    QString err;
+};
+
+} // namespace
+
+class ZendaroMapTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void neuSchreibtDieStartkarte()
+    {
+        const Lauf ausgabe = starten({"new"});
+        QCOMPARE(ausgabe.ende, 0);
+        QVERIFY(ausgabe.out.startsWith("Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\n\r\n0\r\n640\r\n440\r\n176\r\n4\r\n40\r\n0\r\n0\r\n3\r\n0\r\n"));
+        QCOMPARE(ausgabe.out.count("\r\n"), 713);
+        QCOMPARE(starten({"new", "-o", pfad("neu.map")}).ende, 0);
+        QCOMPARE(lesen("neu.map"), ausgabe.out);
+    }
+
+    void pruefenMeldetDreiFaelle()
+    {
+        starten({"new", "-o", pfad("gut.map")});
+        const Lauf gut = starten({"check", pfad("gut.map")});
+        QCOMPARE(gut.ende, 0);
+        QCOMPARE(gut.out.count('\n'), 1);
+        QVERIFY(gut.out.contains("4 Seiten zu 176 Feldern"));
+        QVERIFY(gut.out.contains("640 × 440"));
+
+        schreiben("kaputt.map", "Kronvale 1.0 Karte\n");
+        const Lauf kaputt = starten({"check", pfad("kaputt.map")});
+        QCOMPARE(kaputt.ende, 1);
+        QCOMPARE(kaputt.err.trimmed(),
+                 QStringLiteral("Die Datei kaputt.map ist entweder beschädigt oder enthält keine gültige Spielkarte!"));
+
+        const Lauf fehlt = starten({"check", pfad("fehlt.map")});
+        QCOMPARE(fehlt.ende, 2);
+        QCOMPARE(fehlt.err.trimmed(), QStringLiteral("Datei nicht gefunden."));
+
+        QByteArray buchstaben = lesen("gut.map");
+        buchstaben.replace("\r\n640\r\n", "\r\nbreit\r\n");
+        schreiben("zahl.map", buchstaben);
+        const Lauf zahl = starten({"check", pfad("zahl.map")});
+        QCOMPARE(zahl.ende, 2);
+        QCOMPARE(zahl.err.trimmed(), QStringLiteral("Ungültige numerische Eingabe."));
+    }
+
+    void normalisierenSchreibtDieNormalform()
+    {
+        QByteArray locker = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nLocker\r\n 9 Runden\r\n$280\r\n440\r\n2\r\n1\r\n40\r\n\r\n5\r\n0x6\r\n";
+        schreiben("locker.map", locker);
+        QCOMPARE(starten({"normalize", pfad("locker.map"), "-o", pfad("normal.map")}).ende, 0);
+        QCOMPARE(lesen("normal.map"),
+                 QByteArray("Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nLocker\r\n9\r\n640\r\n440\r\n2\r\n1\r\n40\r\n5\r\n6\r\n"));
+        QCOMPARE(lesen("locker.map"), locker);
+        QCOMPARE(starten({"normalize", pfad("locker.map")}).ende, 0);
+        QCOMPARE(lesen("locker.map"), lesen("normal.map"));
+    }
+
+    void zeichnenLegtDieSeitenImQuadrat()
+    {
+        // Three pages: 1 and 2 on top, 3 below 1, the cell below 2 empty.
+        QByteArray karte = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\n\r\n0\r\n80\r\n40\r\n2\r\n3\r\n40\r\n";
+        karte += "22\r\n51\r\n1\r\n22\r\n51\r\n1\r\n";
+        schreiben("drei.map", karte);
+        const Lauf lauf = starten({"render", pfad("drei.map"), "-o", pfad("drei.png"), "--tiles", QStringLiteral(ZENDARO_TILES_DIR)});
+        QCOMPARE(lauf.ende, 0);
+        const QImage bild(pfad("drei.png"));
+        QCOMPARE(bild.size(), QSize(160, 80));
+        const QColor wasser = bild.pixelColor(20, 20);
+        const QColor sand = bild.pixelColor(100, 20);
+        QVERIFY2(wasser.blue() > wasser.red() && sand.red() > sand.blue(), "page 1 water, page 2 sand");
+        const QColor gras = bild.pixelColor(20, 60);
+        QVERIFY2(gras.green() > gras.red() && gras.green() > gras.blue(), "page 3 meadow below page 1");
+        QCOMPARE(bild.pixelColor(100, 60), QColor(0xc0, 0xc0, 0xc0));
+
+        QCOMPARE(starten({"render", pfad("drei.map"), "-o", pfad("halb.png"), "--tiles",
+                          QStringLiteral(ZENDARO_TILES_DIR), "--scale", "0.5"}).ende, 0);
+        QCOMPARE(QImage(pfad("halb.png")).size(), QSize(80, 40));
+
+        const Lauf ohneKacheln = starten({"render", pfad("drei.map"), "-o", pfad("x.png"), "--tiles", pfad("leer")});
+        QCOMPARE(ohneKacheln.ende, 2);
+        QCOMPARE(ohneKacheln.err.trimmed(), QStringLiteral("Datei Scene1.scn kann nicht geöffnet werden."));
+    }
+
+    void aufrufFehlerEndenMit64()
+    {
+        const QList<QStringList> falsch = {
+            {}, {"zaubern"}, {"check"}, {"check", "a.map", "b.map"}, {"render", "a.map"},
+            {"new", "--tiles", "x"}, {"new", "-o"}, {"render", "a.map", "-o", "b.png", "--scale", "null"}};
+        for (const QStringList &args : falsch) {
+            const Lauf lauf = starten(args);
+            QVERIFY2(lauf.ende == 64, qPrintable(args.join(' ')));
+            QVERIFY(!lauf.err.isEmpty());
+            QVERIFY(lauf.out.isEmpty());
+        }
+        for (const char *befehl : {"new", "check", "normalize", "render"}) {
+            const Lauf hilfe = starten({befehl, "--help"});
+            QCOMPARE(hilfe.ende, 0);
+            QVERIFY(hilfe.out.startsWith("Aufruf: zendaro-map " + QByteArray(befehl)));
+        }
+    }
+
+private:
+    Lauf starten(const QStringList &args)
+    {
+        QProcess prozess;
+        prozess.setWorkingDirectory(m_ordner.path());
+        prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), args);
+        if (!prozess.waitForFinished(30000))
+            return {-1, {}, QStringLiteral("timeout")};
+        return {prozess.exitCode(), prozess.readAllStandardOutput(), QString::fromUtf8(prozess.readAllStandardError())};
+    }
+
+    QString pfad(const QString &name) const { return QDir(m_ordner.path()).filePath(name); }
+
+    void schreiben(const QString &name, const QByteArray &inhalt) const
+    {
+        QFile datei(pfad(name));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(inhalt);
+    }
+
+    QByteArray lesen(const QString &name) const
+    {
+        QFile datei(pfad(name));
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_ordner;
+};
+
+QTEST_GUILESS_MAIN(ZendaroMapTest)
+#include "zendaromap_test.moc"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The parsed command line of one subcommand: its positional arguments and the
+// options it allows. A usage error carries its message.
+struct Argumente
+{
+    QStringList positionen;
+    QString ausgabe;  // -o
+    QString kacheln;  // --tiles
+    double massstab = 1.0; // --scale
+    bool hilfe = false;
+    QString fehler;
+};
+
+// Parses `args` (the words after the subcommand). `erlaubt` lists the options
+// the subcommand accepts, from "-o", "--tiles", "--scale".
+Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt);

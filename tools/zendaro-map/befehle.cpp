@@ -1,0 +1,118 @@
+#include "befehle.h"
+
+#include "apperror.h"
+#include "feldbilder.h"
+#include "ioerror.h"
+#include "kartenbild.h"
+#include "kartendatei.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+QString KeineKarteText(const QString &datei)
+{
+    return QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
+        .arg(QFileInfo(datei).fileName());
+}
+
+// Reads FILE into `karte`; reports and returns an exit code unless it is a map.
+int Laden(TKarte &karte, const QString &datei, Ausgaben io)
+{
+    try {
+        if (!DateiLesen(karte, datei)) {
+            io.err << KeineKarteText(datei) << Qt::endl;
+            return Ende::KeineKarte;
+        }
+    } catch (const AppError &e) {
+        io.err << errorBoxText(e.message()) << Qt::endl;
+        return Ende::EaFehler;
+    }
+    return Ende::Ok;
+}
+
+int Schreiben(const TKarte &karte, const QString &datei, Ausgaben io)
+{
+    try {
+        DateiSchreiben(karte, datei, karte.KartenName);
+    } catch (const AppError &e) {
+        io.err << errorBoxText(e.message()) << Qt::endl;
+        return Ende::EaFehler;
+    }
+    return Ende::Ok;
+}
+
+} // namespace
+
+int NeuBefehl(const Argumente &a, Ausgaben io)
+{
+    auto karte = std::make_unique<TKarte>();
+    try {
+        StandardKarteAnlegen(*karte);
+    } catch (const AppError &) {
+        // Only the tile images are missing then; the grid is complete.
+    }
+    if (a.ausgabe.isEmpty()) {
+        QFile stdoutDatei;
+        if (!stdoutDatei.open(stdout, QIODevice::WriteOnly))
+            return Ende::EaFehler;
+        stdoutDatei.write(KartenText(*karte, karte->KartenName));
+        return Ende::Ok;
+    }
+    return Schreiben(*karte, a.ausgabe, io);
+}
+
+int PruefBefehl(const Argumente &a, Ausgaben io)
+{
+    auto karte = std::make_unique<TKarte>();
+    if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
+        return ende;
+    io.out << QStringLiteral("%1: Name \"%2\", Zeitlimit %3 Runden, %4 Seiten zu %5 Feldern, Seite %6 × %7 Pixel, Feldgröße %8")
+                  .arg(QFileInfo(a.positionen.first()).fileName(), karte->KartenName)
+                  .arg(karte->ZeitLimit)
+                  .arg(karte->AnzahlSeiten)
+                  .arg(karte->AnzahlFelder)
+                  .arg(karte->SeitenBreite)
+                  .arg(karte->SeitenHoehe)
+                  .arg(karte->FeldGroesse)
+           << Qt::endl;
+    return Ende::Ok;
+}
+
+int NormalisierBefehl(const Argumente &a, Ausgaben io)
+{
+    auto karte = std::make_unique<TKarte>();
+    const QString &datei = a.positionen.first();
+    if (const int ende = Laden(*karte, datei, io); ende != Ende::Ok)
+        return ende;
+    return Schreiben(*karte, a.ausgabe.isEmpty() ? datei : a.ausgabe, io);
+}
+
+int ZeichenBefehl(const Argumente &a, Ausgaben io)
+{
+    auto karte = std::make_unique<TKarte>();
+    // The tile images are cut at the editor's field size before any map is
+    // read, as in the editor.
+    karte->FeldGroesse = 40;
+    try {
+        FeldBilderErzeugen(*karte, a.kacheln.isEmpty() ? DatenOrdner() : QStringList{a.kacheln});
+    } catch (const AppError &e) {
+        io.err << errorBoxText(e.message()) << Qt::endl;
+        return Ende::EaFehler;
+    }
+    if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
+        return ende;
+    QImage bild = KartenBild(*karte);
+    if (a.massstab != 1.0) {
+        const Qt::TransformationMode modus = a.massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
+        bild = bild.scaled(bild.size() * a.massstab, Qt::IgnoreAspectRatio, modus);
+    }
+    if (!bild.save(a.ausgabe, "PNG")) {
+        io.err << errorBoxText(QStringLiteral("Das Bild %1 konnte nicht geschrieben werden").arg(a.ausgabe)) << Qt::endl;
+        return Ende::EaFehler;
+    }
+    return Ende::Ok;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "argumente.h"
+
+#include <QTextStream>
+
+// Exit codes shared by the subcommands.
+namespace Ende {
+constexpr int Ok = 0;
+constexpr int KeineKarte = 1;
+constexpr int EaFehler = 2;
+constexpr int Aufruf = 64; // usage error, as sysexits' EX_USAGE
+} // namespace Ende
+
+struct Ausgaben
+{
+    QTextStream &out;
+    QTextStream &err;
+};
+
+int NeuBefehl(const Argumente &a, Ausgaben io);
+int PruefBefehl(const Argumente &a, Ausgaben io);
+int NormalisierBefehl(const Argumente &a, Ausgaben io);
+int ZeichenBefehl(const Argumente &a, Ausgaben io);

@@ -1,0 +1,99 @@
+// zendaro-map: create, check, normalise and render Kronvale map files.
+
+#include "argumente.h"
+#include "befehle.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+
+namespace {
+
+struct Befehl
+{
+    const char *name;
+    const char *hilfe;
+    QStringList optionen;
+    int positionen; // required positional arguments
+    bool ausgabePflicht;
+    std::function<int(const Argumente &, Ausgaben)> ausfuehren;
+};
+
+const char *kUebersicht =
+    "Aufruf: zendaro-map BEFEHL [ARGUMENTE]\n"
+    "\n"
+    "Befehle:\n"
+    "  new        die Startkarte schreiben\n"
+    "  check      eine Kartendatei prüfen\n"
+    "  normalize  eine Kartendatei neu schreiben\n"
+    "  render     eine Karte als PNG-Bild zeichnen\n"
+    "\n"
+    "zendaro-map BEFEHL --help zeigt die Hilfe eines Befehls.\n";
+
+const Befehl kBefehle[] = {
+    {"new",
+     "Aufruf: zendaro-map new [-o DATEI]\n"
+     "Schreibt die Startkarte (4 Seiten zu 176 Feldern, leerer Name, Zeitlimit 0)\n"
+     "nach DATEI oder auf die Standardausgabe.\n",
+     {"-o"}, 0, false, NeuBefehl},
+    {"check",
+     "Aufruf: zendaro-map check DATEI\n"
+     "Prüft eine Kartendatei und gibt eine Zusammenfassung aus.\n"
+     "Rückgabe: 0 gültige Karte, 1 keine gültige Karte, 2 Ein-/Ausgabefehler.\n",
+     {}, 1, false, PruefBefehl},
+    {"normalize",
+     "Aufruf: zendaro-map normalize DATEI [-o AUSGABE]\n"
+     "Liest eine Karte und schreibt sie in der Normalform zurück (nach AUSGABE,\n"
+     "sonst über DATEI).\n"
+     "Rückgabe: 0 geschrieben, 1 keine gültige Karte, 2 Ein-/Ausgabefehler.\n",
+     {"-o"}, 1, false, NormalisierBefehl},
+    {"render",
+     "Aufruf: zendaro-map render DATEI -o BILD.png [--tiles ORDNER] [--scale F]\n"
+     "Zeichnet alle Seiten in ihrer quadratischen Anordnung als ein PNG-Bild.\n"
+     "--tiles  Ordner mit Scene1.scn, Scene2.scn, Scene3.scn\n"
+     "         (sonst Arbeitsordner, Programmordner, Datenordner)\n"
+     "--scale  Maßstab über 0 bis 8, Vorgabe 1\n",
+     {"-o", "--tiles", "--scale"}, 1, true, ZeichenBefehl},
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const Ausgaben io{out, err};
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        err << kUebersicht;
+        return Ende::Aufruf;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        out << kUebersicht;
+        return Ende::Ok;
+    }
+    for (const Befehl &befehl : kBefehle) {
+        if (name != QLatin1String(befehl.name))
+            continue;
+        const Argumente a = ArgumenteLesen(args, befehl.optionen);
+        if (a.hilfe) {
+            out << befehl.hilfe;
+            return Ende::Ok;
+        }
+        QString fehler = a.fehler;
+        if (fehler.isEmpty() && a.positionen.size() != befehl.positionen)
+            fehler = a.positionen.size() < befehl.positionen ? QStringLiteral("Dateiname fehlt")
+                                                             : QStringLiteral("zu viele Argumente");
+        if (fehler.isEmpty() && befehl.ausgabePflicht && a.ausgabe.isEmpty())
+            fehler = QStringLiteral("-o fehlt");
+        if (!fehler.isEmpty()) {
+            err << "zendaro-map " << name << ": " << fehler << "\n" << befehl.hilfe;
+            return Ende::Aufruf;
+        }
+        return befehl.ausfuehren(a, io);
+    }
+    err << "zendaro-map: unbekannter Befehl " << name << "\n" << kUebersicht;
+    return Ende::Aufruf;
+}
