@@ -1,0 +1,210 @@
+#include "tdialog1.h"
+
+#include "bevelpanel.h"
+#include "bildschirmmitte.h"
+#include "designschrift.h"
+#include "karte.h"
+#include "platzierung.h"
+#include "spinedit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <QTabWidget>
+
+namespace {
+
+constexpr std::int32_t StandardFelder = 176;
+
+bool hatStandardGroesse(const TKarte &karte, std::uint8_t seiten)
+{
+    return karte.AnzahlFelder == StandardFelder && karte.AnzahlSeiten == seiten && karte.FeldGroesse == 40
+        && karte.SeitenBreite == 640 && karte.SeitenHoehe == 440;
+}
+
+} // namespace
+
+TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(karte)
+{
+    setWindowTitle(QStringLiteral("Karteneigenschaften"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(378, 301);
+    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    QPalette schwarz = palette();
+    schwarz.setColor(QPalette::WindowText, Qt::black);
+    setPalette(schwarz);
+
+    TabbedNotebook1 = platziert(new QTabWidget(this), "TabbedNotebook1", 4, 4, 365, 257);
+    seiteAllgemeinAnlegen();
+    seiteRessourcenAnlegen();
+    seiteLumerantAnlegen();
+
+    BitBtn4 = platziert(new QPushButton(QStringLiteral("&Hilfe"), this), "BitBtn4", 4, 268, 75, 25);
+    BitBtn3 = platziert(new QPushButton(QStringLiteral("OK"), this), "BitBtn3", 192, 268, 75, 25);
+    BitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 275, 268, 86, 25);
+    BitBtn4->setAutoDefault(false);
+    BitBtn2->setAutoDefault(false);
+    BitBtn3->setDefault(true);
+
+    connect(BitBtn3, &QPushButton::clicked, this, &TDialog1::BitBtn3Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDialog1::seiteAllgemeinAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Allgemein"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("Allgemein"));
+
+    autoLabel(seite, "Label1", QStringLiteral("Name der Karte:"), 8, 8);
+    Edit1 = platziert(new QLineEdit(seite), "Edit1", 8, 24, 289, 21);
+    autoLabel(seite, "Label2", QStringLiteral("Kartengröße:"), 108, 56);
+
+    Btn1x176Felder = platziert(new QRadioButton(QStringLiteral("klein (nur 176 Felder)"), seite), "Btn1x176Felder",
+                               184, 56, 137, 17);
+    Btn4x176Felder = platziert(new QRadioButton(QStringLiteral("mittel (4 x 176 Felder)"), seite), "Btn4x176Felder",
+                               184, 72, 145, 17);
+    Btn9x176Felder = platziert(new QRadioButton(QStringLiteral("groß  (9 x 176 Felder)"), seite), "Btn9x176Felder",
+                               184, 88, 137, 17);
+    Btn16x176Felder = platziert(new QRadioButton(QStringLiteral("riesig (16 x 176 Felder)"), seite),
+                                "Btn16x176Felder", 184, 104, 145, 17);
+    Btn4x176Felder->setChecked(true);
+
+    // The frame goes first so that the custom-size controls lie on top of it.
+    platziert(new BevelPanel(BevelPanel::Bevel::Abgesenkt, BevelPanel::Bevel::Keine, seite), "Bevel1", 148, 136, 177,
+              85);
+    BtnBenutzerDefiniert = platziert(new QRadioButton(QStringLiteral("Benutzerdefiniert:"), seite),
+                                     "BtnBenutzerDefiniert", 156, 144, 113, 17);
+    BtnBenutzerDefiniert->setEnabled(false);
+    BenutzerAnzahlSeiten = platziert(new SpinEdit(1, 16, 1, seite), "BenutzerAnzahlSeiten", 156, 164, 49, 22);
+    BenutzerAnzahlSeiten->setEnabled(false);
+    BenutzerAnzahlSeiten->setReadOnly(true);
+    auto *label6 = platziert(new QLabel(QStringLiteral("virtuelle Seite(n)"), seite), "Label6", 212, 160, 39, 26);
+    label6->setWordWrap(true);
+    BenutzerAnzahlFelder = platziert(new SpinEdit(4, 1200, 176, seite), "BenutzerAnzahlFelder", 156, 192, 49, 22);
+    BenutzerAnzahlFelder->setEnabled(false);
+    BenutzerAnzahlFelder->setReadOnly(true);
+    autoLabel(seite, "Label7", QStringLiteral("Felder"), 212, 200);
+
+    auto *panel2 = platziert(new BevelPanel(BevelPanel::Bevel::Abgesenkt, BevelPanel::Bevel::Erhoben, seite),
+                             "Panel2", 16, 80, 73, 73);
+    autoLabel(panel2, "Label3", QStringLiteral("Zeitlimit:"), 8, 4);
+    ZeitLimitEdit = platziert(new SpinEdit(10, 200, 50, panel2), "ZeitLimitEdit", 8, 27, 49, 22);
+    autoLabel(panel2, "Label4", QStringLiteral("Runden"), 8, 52);
+
+    autoLabel(seite, "Label5", QStringLiteral("Einzelfeldgröße:"), 16, 168);
+    FeldGroesseEdit = platziert(new SpinEdit(5, 500, 40, seite), "FeldGroesseEdit", 56, 188, 49, 22);
+    FeldGroesseEdit->setReadOnly(true);
+
+    connect(Edit1, &QLineEdit::textChanged, this, &TDialog1::Edit1Change);
+    connect(ZeitLimitEdit, &SpinEdit::changed, this, &TDialog1::ZeitLimitEditChange);
+    for (QRadioButton *preset : {Btn1x176Felder, Btn4x176Felder, Btn9x176Felder, Btn16x176Felder})
+        connect(preset, &QRadioButton::clicked, this, [this] { m_groesseGewaehlt = true; });
+}
+
+void TDialog1::seiteRessourcenAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Ressourcen"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("Ressourcen"));
+    ListBox1 = platziert(new QListWidget(seite), "ListBox1", 16, 16, 313, 161);
+}
+
+void TDialog1::seiteLumerantAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Lumerant"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("Lumerant!"));
+
+    autoLabel(seite, "Label8", QStringLiteral("Kompatibilität:"), 32, 96);
+    ComboBox1 = platziert(new QComboBox(seite), "ComboBox1", 120, 96, 201, 21);
+    ComboBox1->setEditable(true);
+    ComboBox1->setMaxVisibleItems(2);
+    ComboBox1->addItems({QStringLiteral("Lumerant! 1.01a ( WIN, OS/2)"), QStringLiteral("ASCII Interpreter (DOS)")});
+    ComboBox1->setCurrentIndex(-1);
+    // The starting text matches neither entry (no blank after the parenthesis).
+    ComboBox1->setEditText(QStringLiteral("Lumerant! 1.01a (WIN, OS/2)"));
+    // Hints are off in this dialog; the text is kept for accessibility only.
+    ComboBox1->setAccessibleDescription(QStringLiteral("Format, indem die Karte und das Spiel gespeichert werden"));
+}
+
+void TDialog1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        FormShow();
+        aufBildschirmMitte(this);
+    }
+    QDialog::showEvent(event);
+}
+
+void TDialog1::FormShow()
+{
+    const QScopedValueRollback laden(m_laden, true);
+    m_groesseGewaehlt = false;
+    Edit1->setText(m_karte.KartenName);
+    ZeitLimitEdit->setValue(m_karte.ZeitLimit);
+    FeldGroesseEdit->setValue(m_karte.FeldGroesse);
+    if (m_karte.AnzahlFelder != StandardFelder)
+        return;
+    switch (m_karte.AnzahlSeiten) {
+    case 1:
+        Btn1x176Felder->setChecked(true);
+        break;
+    case 4:
+        Btn4x176Felder->setChecked(true);
+        break;
+    case 9:
+        Btn9x176Felder->setChecked(true);
+        break;
+    case 16:
+        Btn16x176Felder->setChecked(true);
+        break;
+    default:
+        BtnBenutzerDefiniert->setChecked(true);
+        BenutzerAnzahlSeiten->setValue(m_karte.AnzahlSeiten);
+        BenutzerAnzahlFelder->setValue(StandardFelder);
+        break;
+    }
+}
+
+void TDialog1::Edit1Change()
+{
+    m_karte.KartenName = Edit1->text();
+    if (!m_laden)
+        emit karteGeaendert();
+}
+
+void TDialog1::ZeitLimitEditChange()
+{
+    m_karte.ZeitLimit = ZeitLimitEdit->value();
+    if (!m_laden)
+        emit karteGeaendert();
+}
+
+void TDialog1::BitBtn3Click()
+{
+    const std::uint8_t seiten = gewaehlteSeiten();
+    if (m_groesseGewaehlt && seiten != 0 && !hatStandardGroesse(m_karte, seiten)) {
+        StandardGroesseSetzen(m_karte, seiten);
+        emit groesseGeaendert();
+    }
+    accept();
+}
+
+std::uint8_t TDialog1::gewaehlteSeiten() const
+{
+    if (Btn1x176Felder->isChecked())
+        return 1;
+    if (Btn4x176Felder->isChecked())
+        return 4;
+    if (Btn9x176Felder->isChecked())
+        return 9;
+    if (Btn16x176Felder->isChecked())
+        return 16;
+    return 0;
+}

@@ -1,0 +1,194 @@
+#include "toptionendlg.h"
+
+#include "designschrift.h"
+#include "platzierung.h"
+#include "radiogroup.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int EintragHoehe = 13;
+
+// The file-name part of a typed path: what follows the last separator of
+// either path style or a drive colon.
+QString dateiNamensTeil(const QString &pfad)
+{
+    const qsizetype trenner = std::max({pfad.lastIndexOf(u'/'), pfad.lastIndexOf(u'\\'), pfad.lastIndexOf(u':')});
+    return pfad.mid(trenner + 1);
+}
+
+// From the last dot of the file-name part to the end, dot included.
+QString endung(const QString &pfad)
+{
+    const QString name = dateiNamensTeil(pfad);
+    const qsizetype punkt = name.lastIndexOf(u'.');
+    return punkt < 0 ? QString() : name.mid(punkt);
+}
+
+QIcon papierkorbBild()
+{
+    QPixmap bild(16, 16);
+    bild.fill(Qt::transparent);
+    QPainter painter(&bild);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(192, 192, 192));
+    painter.drawRect(3, 4, 9, 10);         // can
+    painter.drawRect(2, 2, 11, 2);         // lid
+    painter.drawLine(6, 1, 9, 1);          // handle
+    painter.setPen(QColor(128, 128, 128));
+    for (int x : {5, 7, 9, 11})
+        painter.drawLine(x, 6, x, 12); // ribs
+    return QIcon(bild);
+}
+
+} // namespace
+
+TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Optionen und Einstellungen"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(384, 325);
+    move(404, 184);
+    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+
+    TabbedNotebook1 = platziert(new QTabWidget(this), "TabbedNotebook1", 4, 4, 373, 281);
+    TabbedNotebook1->tabBar()->setFont(designSchrift(QStringLiteral("MS Sans Serif"), 12));
+    seiteEditorAnlegen();
+    seiteRessourcenAnlegen();
+    seiteLuaScriptAnlegen();
+
+    auto *bitBtn4 = platziert(new QPushButton(QStringLiteral("&Hilfe"), this), "BitBtn4", 4, 292, 75, 25);
+    auto *bitBtn3 = platziert(new QPushButton(QStringLiteral("OK"), this), "BitBtn3", 196, 292, 75, 25);
+    auto *bitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 280, 292, 89, 25);
+    bitBtn4->setAutoDefault(false);
+    bitBtn2->setAutoDefault(false);
+    bitBtn3->setDefault(true);
+    connect(bitBtn3, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TOptionenDlg::seiteEditorAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Editor"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("Editor"));
+
+    auto *radioGroup1 = platziert(new RadioGroup(QStringLiteral("Ladeoptionen"),
+                                                 {QStringLiteral("Super-Multi-Media !!!"),
+                                                  QStringLiteral("Schnelle Grafik im Editor "),
+                                                  QStringLiteral("Speicherverbrauch minimieren")},
+                                                 seite),
+                                  "RadioGroup1", 24, 16, 325, 85);
+    radioGroup1->setItemIndex(0);
+    auto *checkBox1 = platziert(new QCheckBox(QStringLiteral("Soundeffekte im Editor"), seite), "CheckBox1", 32, 188,
+                                169, 17);
+    auto *checkBox2 = platziert(new QCheckBox(QStringLiteral("Einstellungen beim Beenden speichern"), seite),
+                                "CheckBox2", 32, 212, 289, 17);
+    for (QCheckBox *box : {checkBox1, checkBox2}) {
+        box->setChecked(true);
+        box->setEnabled(false);
+    }
+}
+
+void TOptionenDlg::seiteRessourcenAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("Ressourcen"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("Ressourcen"));
+
+    autoLabel(seite, "Label2", QStringLiteral("Geladene Ressourcen:"), 16, 8);
+    ListBox1 = platziert(new QListWidget(seite), "ListBox1", 24, 32, 297, 113);
+    for (const QString &eintrag :
+         {QStringLiteral("scene1.scn (Standardfelder)"), QStringLiteral("scene2.scn (Standardfelder)"),
+          QStringLiteral("sprites1.scn (Standardgebäude)"), QStringLiteral("sprites2.scn (Standardfiguren)")})
+        eintragAnhaengen(eintrag);
+    autoLabel(seite, "Label1", QStringLiteral("Dateipfad:"), 16, 160);
+    Edit1 = platziert(new QLineEdit(seite), "Edit1", 88, 160, 233, 21);
+
+    QPalette schwarz = palette();
+    schwarz.setColor(QPalette::ButtonText, Qt::black);
+    auto *neuButton = platziert(new QPushButton(QStringLiteral("&Hinzufügen"), seite), "NeuButton", 240, 188, 81, 23);
+    auto *bitBtn1 = platziert(new QPushButton(papierkorbBild(), QStringLiteral("&Entfernen"), seite), "BitBtn1", 240,
+                              220, 81, 23);
+    for (QPushButton *knopf : {neuButton, bitBtn1}) {
+        knopf->setPalette(schwarz);
+        knopf->setAutoDefault(false);
+    }
+    auto *checkBox3 = platziert(new QCheckBox(QStringLiteral("Benutzerdefinierte Ressourcen zulassen"), seite),
+                                "CheckBox3", 16, 192, 213, 17);
+    checkBox3->setChecked(true);
+
+    connect(neuButton, &QPushButton::clicked, this, &TOptionenDlg::NeuButtonClick);
+    connect(bitBtn1, &QPushButton::clicked, this, &TOptionenDlg::BitBtn1Click);
+}
+
+void TOptionenDlg::seiteLuaScriptAnlegen()
+{
+    auto *seite = new QWidget;
+    seite->setObjectName(QStringLiteral("LuaScript"));
+    TabbedNotebook1->addTab(seite, QStringLiteral("LuaScript"));
+
+    auto *radioGroup2 = platziert(new RadioGroup(QStringLiteral("Syntax"),
+                                                 {QStringLiteral("strenge Plexadyne Syntax"),
+                                                  QStringLiteral("erweiterte Lumerant Syntax")},
+                                                 seite),
+                                  "RadioGroup2", 20, 24, 317, 73);
+    radioGroup2->setItemIndex(0);
+    auto *groupBox1 = platziert(new QGroupBox(QStringLiteral("Parser"), seite), "GroupBox1", 20, 108, 317, 105);
+    auto *checkBox4 = platziert(new QCheckBox(QStringLiteral("automatische Fehlerprüfung"), groupBox1), "CheckBox4",
+                                16, 24, 201, 17);
+    auto *checkBox5 = platziert(new QCheckBox(QStringLiteral("Warnmeldungen anzeigen"), groupBox1), "CheckBox5", 16,
+                                48, 201, 17);
+    auto *checkBox6 = platziert(new QCheckBox(QStringLiteral("Crossplattform-Kompatibilität gewährleisten"), groupBox1),
+                                "CheckBox6", 16, 72, 233, 25);
+    for (QCheckBox *box : {checkBox4, checkBox5, checkBox6}) {
+        box->setChecked(true);
+        box->setEnabled(false);
+    }
+}
+
+void TOptionenDlg::NeuButtonClick()
+{
+    const QString pfad = Edit1->text();
+    if (!QFileInfo(pfad).isFile()) {
+        warnung(QStringLiteral("Die Datei %1 konnte nicht gefunden werden.").arg(dateiNamensTeil(pfad)));
+        return;
+    }
+    // Only bitmaps are taken, and only with the extension in lower case.
+    if (endung(pfad) == QLatin1String(".bmp"))
+        eintragAnhaengen(pfad);
+    else
+        warnung(QStringLiteral("ungültiges Dateiformat!"));
+}
+
+void TOptionenDlg::BitBtn1Click()
+{
+    const QList<QListWidgetItem *> auswahl = ListBox1->selectedItems();
+    if (!auswahl.isEmpty())
+        delete auswahl.front();
+}
+
+void TOptionenDlg::eintragAnhaengen(const QString &text)
+{
+    auto *eintrag = new QListWidgetItem(text, ListBox1);
+    eintrag->setSizeHint(QSize(ListBox1->fontMetrics().horizontalAdvance(text) + 4, EintragHoehe));
+}
+
+void TOptionenDlg::warnung(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}

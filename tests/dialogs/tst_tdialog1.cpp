@@ -1,0 +1,269 @@
+#include "karte.h"
+#include "spinedit.h"
+#include "tdialog1.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "modalantwort.h"
+
+namespace {
+
+// A map of n pages with 176 fields each, as the start-up map has them: sizes
+// only, time limit 0, every field holding its page number.
+TKarte standardKarte(std::uint8_t seiten)
+{
+    TKarte karte;
+    karte.KartenName = QStringLiteral("Insel");
+    karte.AnzahlFelder = 176;
+    karte.AnzahlSeiten = seiten;
+    karte.FeldGroesse = 40;
+    karte.SeitenBreite = 640;
+    karte.SeitenHoehe = 440;
+    for (int seite = 1; seite <= seiten; ++seite)
+        for (int feld = 1; feld <= 176; ++feld)
+            karte.Felder[seite][feld] = std::uint8_t(seite);
+    return karte;
+}
+
+void einmalZeigen(TDialog1 &dialog)
+{
+    dialog.show();
+    dialog.hide();
+}
+
+} // namespace
+
+class TestTDialog1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ladenDerStartkarte();
+    void ladenSetztRadioNachSeitenzahl();
+    void ladenOhne176FelderBehaeltRadio();
+    void ladenBegrenztZeitLimit();
+    void eingabenSchreibenDieKarte();
+    void zeitLimitEingabe();
+    void okSetztNeueGroesse();
+    void okOhneWahlUndAbbrechenAendernNichts();
+    void execMitEnterSchliesst();
+};
+
+void TestTDialog1::ladenDerStartkarte()
+{
+    TKarte karte = standardKarte(1);
+    karte.ZeitLimit = 50;
+    TDialog1 dialog(karte);
+    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
+    einmalZeigen(dialog);
+    QVERIFY(dialog.findChild<QRadioButton *>("Btn1x176Felder")->isChecked());
+    QCOMPARE(karte.ZeitLimit, 50);
+
+    karte = standardKarte(4);
+    einmalZeigen(dialog);
+    QVERIFY(dialog.findChild<QRadioButton *>("Btn4x176Felder")->isChecked());
+    QVERIFY(!dialog.findChild<QRadioButton *>("Btn1x176Felder")->isChecked());
+    QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), QStringLiteral("Insel"));
+    QCOMPARE(dialog.findChild<SpinEdit *>("FeldGroesseEdit")->text(), QStringLiteral("40"));
+    QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->text(), QStringLiteral("10"));
+    // The clamp of the time-limit box reaches the map, but loading is no edit.
+    QCOMPARE(karte.ZeitLimit, 10);
+    QCOMPARE(geaendert.count(), 0);
+    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
+}
+
+void TestTDialog1::ladenSetztRadioNachSeitenzahl()
+{
+    TKarte karte = standardKarte(2);
+    TDialog1 dialog(karte);
+    einmalZeigen(dialog);
+    auto *benutzer = dialog.findChild<QRadioButton *>("BtnBenutzerDefiniert");
+    QVERIFY(benutzer->isChecked());
+    QVERIFY(!benutzer->isEnabled());
+    QVERIFY(!dialog.findChild<QRadioButton *>("Btn4x176Felder")->isChecked());
+    QCOMPARE(dialog.findChild<SpinEdit *>("BenutzerAnzahlSeiten")->value(), 2);
+    QCOMPARE(dialog.findChild<SpinEdit *>("BenutzerAnzahlFelder")->value(), 176);
+
+    // The page box clamps like any spin box.
+    karte = standardKarte(30);
+    einmalZeigen(dialog);
+    QCOMPARE(dialog.findChild<SpinEdit *>("BenutzerAnzahlSeiten")->value(), 16);
+
+    const std::pair<std::uint8_t, const char *> presets[] = {
+        {16, "Btn16x176Felder"}, {9, "Btn9x176Felder"}, {1, "Btn1x176Felder"}, {4, "Btn4x176Felder"}};
+    for (const auto &[seiten, name] : presets) {
+        karte = standardKarte(seiten);
+        einmalZeigen(dialog);
+        QVERIFY2(dialog.findChild<QRadioButton *>(name)->isChecked(), name);
+        QVERIFY(!benutzer->isChecked());
+    }
+}
+
+void TestTDialog1::ladenOhne176FelderBehaeltRadio()
+{
+    TKarte karte = standardKarte(9);
+    TDialog1 dialog(karte);
+    einmalZeigen(dialog);
+    QVERIFY(dialog.findChild<QRadioButton *>("Btn9x176Felder")->isChecked());
+
+    karte.AnzahlFelder = 40;
+    karte.AnzahlSeiten = 1;
+    karte.FeldGroesse = 1000;
+    einmalZeigen(dialog);
+    QVERIFY(dialog.findChild<QRadioButton *>("Btn9x176Felder")->isChecked());
+    QCOMPARE(dialog.findChild<SpinEdit *>("FeldGroesseEdit")->value(), 500);
+    // The field size is shown only, never written.
+    QCOMPARE(karte.FeldGroesse, std::uint16_t(1000));
+
+    // At the first showing "mittel" stands for any non-standard map.
+    TDialog1 neu(karte);
+    einmalZeigen(neu);
+    QVERIFY(neu.findChild<QRadioButton *>("Btn4x176Felder")->isChecked());
+}
+
+void TestTDialog1::ladenBegrenztZeitLimit()
+{
+    TKarte karte = standardKarte(4);
+    karte.ZeitLimit = 500;
+    TDialog1 dialog(karte);
+    einmalZeigen(dialog);
+    QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->text(), QStringLiteral("200"));
+    QCOMPARE(karte.ZeitLimit, 200);
+
+    // A text set by program that is already shown is no change: nothing is
+    // stored, so the map keeps its value.
+    karte.ZeitLimit = 700;
+    einmalZeigen(dialog);
+    QCOMPARE(karte.ZeitLimit, 700);
+
+    karte.ZeitLimit = 77;
+    einmalZeigen(dialog);
+    QCOMPARE(karte.ZeitLimit, 77);
+    QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->value(), 77);
+}
+
+void TestTDialog1::eingabenSchreibenDieKarte()
+{
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte);
+    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
+    dialog.show();
+    auto *edit1 = dialog.findChild<QLineEdit *>("Edit1");
+    edit1->selectAll();
+    QTest::keyClicks(edit1, QStringLiteral("Wald!"));
+    QCOMPARE(karte.KartenName, QStringLiteral("Wald!"));
+    QCOMPARE(geaendert.count(), 5);
+
+    // The empty name is stored as typed, and Cancel keeps what was stored.
+    edit1->clear();
+    QCOMPARE(karte.KartenName, QString());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn2"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(karte.KartenName, QString());
+    QCOMPARE(geaendert.count(), 6);
+}
+
+void TestTDialog1::zeitLimitEingabe()
+{
+    TKarte karte = standardKarte(4);
+    karte.ZeitLimit = 50;
+    TDialog1 dialog(karte);
+    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
+    dialog.show();
+    auto *box = dialog.findChild<SpinEdit *>("ZeitLimitEdit");
+    QSignalSpy piepser(box, &SpinEdit::beeped);
+
+    QTest::keyClick(box->lineEdit(), Qt::Key_Up);
+    QCOMPARE(karte.ZeitLimit, 51);
+    QCOMPARE(geaendert.count(), 1);
+
+    box->lineEdit()->selectAll();
+    QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(karte.ZeitLimit, 10);
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("ab"));
+    QCOMPARE(piepser.count(), 2);
+    QCOMPARE(box->text(), QString());
+
+    // Out of range while typing, clamped when the box is left.
+    QTest::keyClick(box->lineEdit(), Qt::Key_5);
+    QCOMPARE(karte.ZeitLimit, 5);
+    QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box->lineEdit(), &verlassen);
+    QCOMPARE(box->text(), QStringLiteral("10"));
+    QCOMPARE(karte.ZeitLimit, 10);
+}
+
+void TestTDialog1::okSetztNeueGroesse()
+{
+    TKarte karte = standardKarte(4);
+    karte.Felder[1][1] = 30;
+    TDialog1 dialog(karte);
+    QSignalSpy groesse(&dialog, &TDialog1::groesseGeaendert);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(groesse.count(), 1);
+    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(9));
+    QCOMPARE(karte.AnzahlFelder, 176);
+    // Old pages keep their fields, new ones are meadow.
+    QCOMPARE(karte.Felder[1][1], std::uint8_t(30));
+    QCOMPARE(karte.Felder[4][176], std::uint8_t(4));
+    QCOMPARE(karte.Felder[9][1], std::uint8_t(1));
+
+    // A map of another field count gets the preset chosen for it.
+    karte.AnzahlFelder = 40;
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(groesse.count(), 2);
+    QCOMPARE(karte.AnzahlFelder, 176);
+}
+
+void TestTDialog1::okOhneWahlUndAbbrechenAendernNichts()
+{
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte);
+    QSignalSpy groesse(&dialog, &TDialog1::groesseGeaendert);
+
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn16x176Felder"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn2"), Qt::LeftButton);
+    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
+
+    // The kept radio state of a 40-field map is no choice of the user's.
+    karte.AnzahlFelder = 40;
+    dialog.show();
+    QVERIFY(dialog.findChild<QRadioButton *>("Btn16x176Felder")->isChecked());
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(karte.AnzahlFelder, 40);
+
+    // Picking the size the map already has changes nothing either.
+    karte = standardKarte(4);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn4x176Felder"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
+    QCOMPARE(groesse.count(), 0);
+}
+
+void TestTDialog1::execMitEnterSchliesst()
+{
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte);
+    ModalAntwort antwort([](QWidget *modal) {
+        auto *edit1 = modal->findChild<QLineEdit *>("Edit1");
+        QTest::keyClicks(edit1, QStringLiteral("X"));
+        QTest::keyClick(edit1, Qt::Key_Return);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(antwort.answered());
+    QCOMPARE(karte.KartenName, QStringLiteral("InselX"));
+}
+
+QTEST_MAIN(TestTDialog1)
+#include "tst_tdialog1.moc"
