@@ -171,7 +171,12 @@ QByteArray ZahlZeile(std::int32_t wert)
 
 bool DateiLesen(TKarte &karte, const QString &dateiName)
 {
-    TextLeser leser(DateiInhalt(dateiName));
+    return KarteAusText(karte, DateiInhalt(dateiName));
+}
+
+bool KarteAusText(TKarte &karte, const QByteArray &inhalt)
+{
+    TextLeser leser(inhalt);
     if (leser.Zeile() != kKopfzeile1 || leser.Zeile() != kKopfzeile2)
         return false;
 
