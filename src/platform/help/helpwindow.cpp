@@ -49,6 +49,7 @@ HelpWindow::HelpWindow(QHelpEngine &engine, const QUrl &homePage, QWidget *paren
 
     m_browser = new HelpBrowser(m_engine);
     m_browser->setFrameShape(QFrame::NoFrame);
+    m_browser->document()->setDocumentMargin(14);
 
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->addWidget(m_navigation);
