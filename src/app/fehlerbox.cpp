@@ -1,0 +1,11 @@
+#include "fehlerbox.h"
+
+#include "apperror.h"
+
+#include <QMessageBox>
+
+void FehlerZeigen(QWidget *eltern, const QString &meldung)
+{
+    QMessageBox box(QMessageBox::Critical, AnwendungsTitel, errorBoxText(meldung), QMessageBox::Ok, eltern);
+    box.exec();
+}

@@ -1,0 +1,263 @@
+#include "hauptmenue.h"
+
+#include "feldkatalog.h"
+#include "hilfekontext.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <cstring>
+
+namespace {
+
+QAction *punkt(QMenu *menue, const char *name, const QString &text, int hilfe = 0, bool aktiv = true,
+               const QKeySequence &taste = {})
+{
+    QAction *action = menue->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    if (hilfe)
+        action->setProperty(HilfeKontextEigenschaft, hilfe);
+    action->setEnabled(aktiv);
+    action->setShortcut(taste);
+    return action;
+}
+
+template<typename Eltern>
+QMenu *untermenue(Eltern *eltern, const char *name, const QString &text, int hilfe = 0)
+{
+    QMenu *menue = eltern->addMenu(text);
+    menue->setObjectName(QString::fromLatin1(name));
+    if (hilfe)
+        menue->menuAction()->setProperty(HilfeKontextEigenschaft, hilfe);
+    return menue;
+}
+
+QAction *trenner(QMenu *menue, const char *name = "", int hilfe = 0)
+{
+    QAction *linie = menue->addSeparator();
+    linie->setObjectName(QString::fromLatin1(name));
+    if (hilfe)
+        linie->setProperty(HilfeKontextEigenschaft, hilfe);
+    return linie;
+}
+
+// Menus without commands, kept in the design's form: "-" is a separator; an
+// entry with sub-entries is a submenu. Entries without their own help context
+// take the menu's.
+struct Eintrag
+{
+    QString text;
+    int hilfe = 0;
+    bool aktiv = true;
+    std::vector<Eintrag> unter = {};
+};
+
+void eintraegeAnlegen(QMenu *menue, const std::vector<Eintrag> &eintraege, int standardHilfe)
+{
+    for (const Eintrag &e : eintraege) {
+        const int hilfe = e.hilfe ? e.hilfe : standardHilfe;
+        if (!e.unter.empty()) {
+            QMenu *unter = untermenue(menue, "", e.text, hilfe);
+            eintraegeAnlegen(unter, e.unter, hilfe);
+        } else if (e.text == QLatin1String("-")) {
+            trenner(menue, "", hilfe);
+        } else {
+            punkt(menue, "", e.text, hilfe, e.aktiv);
+        }
+    }
+}
+
+// A "&Karte" submenu of tile items, each selecting the code the catalogue
+// gives for its caption. "|" marks a column break.
+void feldMenue(QMenu *karte, HauptMenue &m, const char *name, const char *text, int hilfe,
+               std::initializer_list<const char *> punkte)
+{
+    QMenu *menue = untermenue(karte, name, QString::fromUtf8(text), hilfe);
+    bool umbruch = false;
+    for (const char *beschriftung : punkte) {
+        if (std::strcmp(beschriftung, "-") == 0 || std::strcmp(beschriftung, "|") == 0) {
+            trenner(menue);
+            umbruch = *beschriftung == '|';
+            continue;
+        }
+        for (const FeldTyp &typ : FeldKatalog()) {
+            if (typ.menue && std::strcmp(typ.menue, text) == 0 && std::strcmp(typ.menuePunkt, beschriftung) == 0) {
+                QAction *action = punkt(menue, "", QString::fromUtf8(beschriftung));
+                action->setData(typ.code);
+                if (umbruch)
+                    action->setProperty(SpaltenUmbruchEigenschaft, true);
+                umbruch = false;
+                m.feldPunkte.push_back(action);
+            }
+        }
+    }
+}
+
+void dateiMenue(QMenuBar &leiste, HauptMenue &m)
+{
+    QMenu *datei = untermenue(&leiste, "Datei1", QStringLiteral("&Datei"));
+    m.NeueKarte1 = punkt(datei, "NeueKarte1", QStringLiteral("&Neue Karte..."));
+    QMenu *neu = untermenue(datei, "Neu1", QStringLiteral("&Neu"));
+    eintraegeAnlegen(neu, {{QStringLiteral("&Karte"), 10101}, {QStringLiteral("Spiel ...")},
+                           {QStringLiteral("&Objekt ...")}}, 0);
+    neu->menuAction()->setVisible(false);
+    m.ffnen1 = punkt(datei, "ffnen1", QStringLiteral("&Öffnen ..."), 10102);
+    trenner(datei, "N2");
+    m.Speichern1 = punkt(datei, "Speichern1", QStringLiteral("&Speichern"), 10103);
+    m.Speichernunter1 = punkt(datei, "Speichernunter1", QStringLiteral("Speichern &unter ..."), 10104);
+    trenner(datei, "N1");
+    m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), 10105);
+}
+
+void bearbeitenMenue(QMenuBar &leiste)
+{
+    QMenu *bearbeiten = untermenue(&leiste, "Bearbeiten1", QStringLiteral("&Bearbeiten"));
+    punkt(bearbeiten, "RckgngigBefehl1", QStringLiteral("&Rückgängig <Befehl>"), 10121, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    punkt(bearbeiten, "Wiederherstellen1", QStringLiteral("Wiederherstellen"), 10122, false);
+    trenner(bearbeiten, "N3");
+    punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), 10123, false, QKeySequence(Qt::CTRL | Qt::Key_X));
+    punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), 10124, false, QKeySequence(Qt::CTRL | Qt::Key_C));
+    punkt(bearbeiten, "Einfgen1", QStringLiteral("&Einfügen ..."), 10125, false);
+    punkt(bearbeiten, "Lschen1", QStringLiteral("&Löschen"), 10126, false, QKeySequence(Qt::CTRL | Qt::Key_D));
+}
+
+void einheitenMenue(QMenuBar &leiste)
+{
+    QMenu *einheiten = untermenue(&leiste, "Einheiten1", QStringLiteral("&Einheiten"));
+    const QString t = QStringLiteral("-");
+    eintraegeAnlegen(einheiten, {
+        {QStringLiteral("&Gebäude"), 0, true, {
+            {QStringLiteral("&Hof")}, {QStringLiteral("&Wirtshaus")}, {t},
+            {QStringLiteral("W&achturm")}, {QStringLiteral("&Ritterburg")}, {QStringLiteral("&Grafenburg")}, {t},
+            {QStringLiteral("Ha&fen")}, {QStringLiteral("Schloß (&Herzog)")}, {QStringLiteral("Schloß (&König)")}}},
+        {t}, {QStringLiteral("G&rab")}, {QStringLiteral("&Skulptur")}, {QStringLiteral("S&traße")}, {t, 10114},
+        {QStringLiteral("&Figuren"), 0, true, {
+            {QStringLiteral("&Bauer")}, {QStringLiteral("&Drache")}, {QStringLiteral("Ri&tter")}, {QStringLiteral("&Hexe")},
+            {QStringLiteral("&Räuber")}, {QStringLiteral("&Schaf")}, {QStringLiteral("Sch&iff")}, {QStringLiteral("&Zauberer")}}},
+        {t, 10116},
+        {QStringLiteral("&Ereignisse"), 10151, true, {
+            {QStringLiteral("&Explosion")}, {QStringLiteral("&Feuer")}, {QStringLiteral("&Hagel")}, {QStringLiteral("&Wirbelsturm")}}},
+        {t, 10116},
+        {QStringLiteral("&Benutzerdefiniert"), 10142, true, {{QStringLiteral("- nichts -"), 10142, false}}},
+    }, 10141);
+    einheiten->menuAction()->setEnabled(false);
+    einheiten->menuAction()->setVisible(false);
+}
+
+void karteMenue(QMenuBar &leiste, HauptMenue &m)
+{
+    QMenu *karte = untermenue(&leiste, "Karte2", QStringLiteral("&Karte"));
+    feldMenue(karte, m, "Wiese1", "&Wiese", 10161,
+              {"&nur Gras", "&mit Blumen", "mit &Steinen", "mit &Fels", "-", "&verschmutzt"});
+    feldMenue(karte, m, "Bume1", "&Bäume", 10118, {"&klein", "&mittel", "&groß", "-", "&Gebüsch"});
+    trenner(karte, "N20", 10118);
+    feldMenue(karte, m, "Wasser1", "&Wasser", 10118,
+              {"Ufer &oben", "Ufer &unten", "Ufer &links", "Ufer &rechts", "-",
+               "Ufer oben links", "Ufer oben rechts", "Ufer unten links", "Ufer unten rechts", "|",
+               "Meer unten rechts", "Meer unten links", "Meer oben rechts", "Meer oben links", "-",
+               "&Pures Wasser", "&Insel", "&See"});
+    trenner(karte, "N16", 10118);
+    feldMenue(karte, m, "Sand1", "&Sand", 10118,
+              {"&einfach", "mit &Steinen", "mit Fels", "&trostlos", "-", "tot&al abgekratzt", "&mit Kaktus", "-",
+               "Sand oben Gras unten", "Sand unten Gras oben", "Sand links Gras rechts", "Sand rechts Gras links", "|",
+               "Sand links oben", "Sand rechts oben", "Sand links unten", "Sand rechts unten", "-",
+               "Gras links oben", "Gras rechts oben", "Gras links unten", "Gras rechts unten"});
+    trenner(karte, "N11", 10118);
+    QMenu *eigene = untermenue(karte, "Benutzerdefiniert2", QStringLiteral("&Benutzerdefiniert"));
+    punkt(eigene, "", QStringLiteral("- nichts -"), 10162, false);
+    trenner(karte, "N10", 10118);
+    m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), 10163);
+}
+
+QAction *markierbar(QAction *action)
+{
+    action->setCheckable(true);
+    action->setChecked(true);
+    return action;
+}
+
+void ansichtMenue(QMenuBar &leiste, HauptMenue &m)
+{
+    QMenu *ansicht = untermenue(&leiste, "Ansicht1", QStringLiteral("&Ansicht"));
+    m.Gestalter1 = punkt(ansicht, "Gestalter1", QStringLiteral("&Gestalter"), 10181, false);
+    m.Gestalter1->setCheckable(true);
+    m.Standardleiste1 = markierbar(punkt(ansicht, "Standardleiste1", QStringLiteral("&Standardleiste"), 10182));
+    m.Statusleiste1 = markierbar(punkt(ansicht, "Statusleiste1", QStringLiteral("S&tatusleiste"), 10183));
+    m.Werkzeugleiste1 = markierbar(punkt(ansicht, "Werkzeugleiste1", QStringLiteral("&Werkzeugleiste"), 10184));
+    trenner(ansicht, "N24");
+    m.Darstellungerneuern1 = punkt(ansicht, "Darstellungerneuern1", QStringLiteral("&Darstellung erneuern"), 10185);
+}
+
+void extrasMenue(QMenuBar &leiste)
+{
+    QMenu *extras = untermenue(&leiste, "Extras1", QStringLiteral("E&xtras"));
+    eintraegeAnlegen(extras, {
+        {QStringLiteral("&Neue Ressource"), 10201, false},
+        {QStringLiteral("&Makro"), 0, true, {{QStringLiteral("&Neu ...")}, {QStringLiteral("&Bearbeiten ..."), 0, false}}},
+        {QStringLiteral("&Tools"), 0, true, {
+            {QStringLiteral("&Vistrel! SE"), 10211}, {QStringLiteral("&Audiorecorder"), 10213},
+            {QStringLiteral("&Medienwiedergabe"), 10214}, {QStringLiteral("M&akrorecorder"), 10215}}},
+        {QStringLiteral("-")},
+        {QStringLiteral("&Optionen")},
+    }, 0);
+    extras->menuAction()->setVisible(false);
+}
+
+void hilfeMenue(QMenuBar &leiste, HauptMenue &m)
+{
+    QMenu *hilfe = untermenue(&leiste, "N27", QStringLiteral("&?"));
+    m.Hilfethemen1 = punkt(hilfe, "Hilfethemen1", QStringLiteral("&Hilfethemen"), 10221);
+    m.Suchen1 = punkt(hilfe, "Suchen1", QStringLiteral("&Suchen..."), 10222);
+    punkt(hilfe, "Assistent1", QStringLiteral("&Assistent ..."), 10223, false);
+    m.Hilfeverwenden1 = punkt(hilfe, "Hilfeverwenden1", QStringLiteral("&Hilfe verwenden..."), 10224);
+    m.TipdesTages1 = punkt(hilfe, "TipdesTages1", QStringLiteral("&Tip des Tages..."));
+    trenner(hilfe, "N28");
+    m.Infober1 = punkt(hilfe, "Infober1", QStringLiteral("Inf&o über..."), 10225);
+}
+
+void newMenue(QWidget &fenster, HauptMenue &m)
+{
+    m.NewMenu1 = new QMenu(&fenster);
+    m.NewMenu1->setObjectName(QStringLiteral("NewMenu1"));
+    m.LumerantKarte1 = punkt(m.NewMenu1, "LumerantKarte1", QStringLiteral("&Karte ..."));
+    punkt(m.NewMenu1, "Spiel1", QStringLiteral("&Spiel ..."), 0, false);
+    punkt(m.NewMenu1, "Objekt4", QStringLiteral("&Objekt ..."), 0, false);
+}
+
+void popupMenue(QWidget &fenster, HauptMenue &m)
+{
+    m.PopupMenu1 = new QMenu(&fenster);
+    m.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    QMenu *neu = m.PopupMenu1->addMenu(QStringLiteral("&Neu"));
+    punkt(neu, "", QStringLiteral("&Objekt"), 0, false);
+    punkt(neu, "", QStringLiteral("&Skript"));
+    trenner(m.PopupMenu1);
+    QMenu *kopieren = m.PopupMenu1->addMenu(QStringLiteral("&Kopieren"));
+    punkt(kopieren, "", QStringLiteral("&Objekt"));
+    punkt(kopieren, "", QStringLiteral("&Skript"));
+    kopieren->menuAction()->setEnabled(false);
+    punkt(m.PopupMenu1, "", QStringLiteral("&Einfügen"), 0, false);
+    QMenu *loeschen = m.PopupMenu1->addMenu(QStringLiteral("&Löschen"));
+    punkt(loeschen, "", QStringLiteral("&Objekt"), 0, false);
+    punkt(loeschen, "", QStringLiteral("&Skript"));
+    trenner(m.PopupMenu1);
+    punkt(m.PopupMenu1, "", QStringLiteral("&Eigenschaften"));
+}
+
+} // namespace
+
+HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster)
+{
+    HauptMenue m;
+    dateiMenue(leiste, m);
+    bearbeitenMenue(leiste);
+    einheitenMenue(leiste);
+    karteMenue(leiste, m);
+    ansichtMenue(leiste, m);
+    extrasMenue(leiste);
+    hilfeMenue(leiste, m);
+    newMenue(fenster, m);
+    popupMenue(fenster, m);
+    return m;
+}

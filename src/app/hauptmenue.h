@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The menus of the main window: the menu bar, NewMenu1 of the first tool
+// button and the page menu PopupMenu1. Items keep their design names as object
+// names and their help contexts as a property (hilfekontext.h).
+struct HauptMenue
+{
+    QAction *NeueKarte1 = nullptr;
+    QAction *ffnen1 = nullptr;
+    QAction *Speichern1 = nullptr;
+    QAction *Speichernunter1 = nullptr;
+    QAction *Beenden1 = nullptr;
+    QAction *Eigenschaften1 = nullptr;
+    QAction *Gestalter1 = nullptr;
+    QAction *Standardleiste1 = nullptr;
+    QAction *Statusleiste1 = nullptr;
+    QAction *Werkzeugleiste1 = nullptr;
+    QAction *Darstellungerneuern1 = nullptr;
+    QAction *Hilfethemen1 = nullptr;
+    QAction *Suchen1 = nullptr;
+    QAction *Hilfeverwenden1 = nullptr;
+    QAction *TipdesTages1 = nullptr;
+    QAction *Infober1 = nullptr;
+    QMenu *NewMenu1 = nullptr;
+    QAction *LumerantKarte1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+
+    // Tile items of "&Karte"; each action's data() is its tile code.
+    std::vector<QAction *> feldPunkte;
+};
+
+// Fills the menu bar and creates the two popup menus as children of `fenster`.
+HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster);
+
+// Name of the property that marks the first item of a second menu column. Qt
+// menus have a single column, so the break shows as a separator line and the
+// items keep their order.
+inline constexpr char SpaltenUmbruchEigenschaft[] = "spaltenUmbruch";

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "hauptmenue.h"
+#include "karte.h"
+#include "seitenflaeche.h"
+
+#include <QCursor>
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QFrame;
+class QScrollArea;
+class QStatusBar;
+class QTimer;
+class SoundPlayer;
+class TPalettenLeiste;
+class TStandardleiste;
+
+// The main window ZendaroMain. It owns the one map and the editor's shared
+// state; the handlers are named after their control and event.
+class TZendaroMain : public QMainWindow, private SeitenEreignisse
+{
+    Q_OBJECT
+
+public:
+    // The player is where the group sounds go; tests pass a recorder.
+    explicit TZendaroMain(std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
+    ~TZendaroMain() override;
+
+    // Another window's toggle target for "&Gestalter"; may stay unset.
+    void setGestalter(QWidget *gestalter) { m_gestalter = gestalter; }
+
+    TKarte Karte;
+    std::uint8_t AktuellerFeldtyp = 0;
+    std::int32_t AktuelleSeite = 0;
+    bool MalenAktiv = false;
+    bool KarteGeaendert = false;
+    QString AktuellerDateiname;
+    std::uint8_t SymbolPhase = 0;
+
+    HauptMenue Menue;
+    TStandardleiste *Panel1;
+    TPalettenLeiste *HolderPanel;
+    QFrame *Bevel1;
+    QScrollArea *ScrollBox1;
+    std::array<TSeitenFlaeche *, 16> PaintBoxen{};
+    QStatusBar *StatusBar1;
+    QTimer *Timer2;
+
+    // The three group clips as RIFF WAVE data, empty when not loaded.
+    QByteArray GrasSound;
+    QByteArray SandSound;
+    QByteArray WasserSound;
+    // Custom cursor 1; no control shows it yet.
+    QCursor HilfeCursor;
+
+public slots:
+    void FeldButtonClick(std::uint8_t code);
+    void FeldMenuePunktClick(std::uint8_t code);
+    void GruenlandButtonClick();
+    void WuestenButtonClick();
+    void WasserButtonClick();
+    void Timer2Timer();
+    void Standardleiste1Click();
+    void Werkzeugleiste1Click();
+    void Statusleiste1Click();
+    void Darstellungerneuern1Click();
+    void Gestalter1Click();
+    void GestalterButtonClick();
+    void Beenden1Click();
+    void FeldSoundSpielen();
+
+private:
+    void FormCreate();
+    void oberflaecheAnlegen();
+    void befehleVerbinden();
+
+    void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) override;
+    void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
+    void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) override;
+    void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
+
+    // Stores the current tile in the field under a position of a page and
+    // repaints just that field; false where the position names no field.
+    bool feldMalen(TSeitenFlaeche &sender, QPoint pos);
+    bool inSeite(QPoint pos) const;
+
+    std::unique_ptr<SoundPlayer> m_player;
+    QWidget *m_gestalter = nullptr;
+};

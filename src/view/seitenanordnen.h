@@ -1,0 +1,13 @@
+#pragma once
+
+#include "karte.h"
+
+#include <span>
+
+class QWidget;
+class TSeitenFlaeche;
+
+// Shows, hides, places and sizes the sixteen page surfaces for the map's page
+// count and page size, and sizes their container to the visible pages so that
+// the scroll area's range follows them.
+void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaechen, QWidget &inhalt);

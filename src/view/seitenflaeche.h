@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class TSeitenFlaeche;
+
+// The shared handlers of the sixteen page surfaces: a handler learns the page
+// only from the surface that raised the event.
+class SeitenEreignisse
+{
+public:
+    virtual ~SeitenEreignisse() = default;
+    virtual void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) = 0;
+    virtual void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
+    virtual void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) = 0;
+    virtual void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
+};
+
+// One page surface (PaintBox1..PaintBox16): a plain drawing surface that shows
+// one virtual page and hands its events to the shared handlers. The second
+// press of a double click arrives as a double-click event, which QWidget hands
+// to mousePressEvent, so it paints like any press.
+class TSeitenFlaeche : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TSeitenFlaeche(int seite, SeitenEreignisse &ereignisse, QWidget *parent = nullptr);
+
+    int seite() const { return m_seite; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_seite;
+    SeitenEreignisse &m_ereignisse;
+};

@@ -1,0 +1,419 @@
+#include "feldbilder.h"
+#include "hilfekontext.h"
+#include "palettenleiste.h"
+#include "soundplayer.h"
+#include "standardleiste.h"
+#include "tzendaromain.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <set>
+
+namespace {
+
+// Stands in for the sound output and keeps what it was asked to play.
+class AufnahmePlayer : public SoundPlayer
+{
+public:
+    explicit AufnahmePlayer(QList<QByteArray> &gespielt) : m_gespielt(gespielt) {}
+    void play(const QByteArray &riff) override { m_gespielt << riff; }
+
+private:
+    QList<QByteArray> &m_gespielt;
+};
+
+QAction *feldPunkt(const TZendaroMain &w, const QString &menue, const QString &text)
+{
+    for (QAction *a : w.Menue.feldPunkte) {
+        auto *m = qobject_cast<QMenu *>(a->parent());
+        if (a->text() == text && m && m->title() == menue)
+            return a;
+    }
+    return nullptr;
+}
+
+QImage iconBild(const QIcon &icon)
+{
+    return icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class ZendaroMainTest : public QObject
+{
+    Q_OBJECT
+
+    QList<QByteArray> m_gespielt;
+    std::unique_ptr<TZendaroMain> w;
+
+    TSeitenFlaeche *seite(int n) { return w->PaintBoxen[n - 1]; }
+    QToolButton *knopf(const char *name) { return w->findChild<QToolButton *>(name); }
+
+private slots:
+    void init()
+    {
+        m_gespielt.clear();
+        w = std::make_unique<TZendaroMain>(std::make_unique<AufnahmePlayer>(m_gespielt));
+        w->move(0, 0);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    void cleanup() { w.reset(); }
+
+    void startupState()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Lumerant! Zendaro"));
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(1));
+        QCOMPARE(w->SymbolPhase, std::uint8_t(1));
+        QVERIFY(!w->MalenAktiv);
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(w->AktuellerDateiname.isEmpty());
+        QVERIFY(w->AktuelleSeite >= 1 && w->AktuelleSeite <= 4);
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Grünland"));
+        QVERIFY(w->Panel1->ToolButton12->isChecked());
+        QVERIFY(!w->Panel1->ToolButton13->isChecked());
+        QVERIFY(!w->Panel1->ToolButton14->isChecked());
+        for (const char *erster : {"NurGrasButton", "EinfachSandButton", "PuresWasserButton"})
+            QVERIFY2(knopf(erster)->isChecked(), erster);
+        for (int n = 1; n <= 16; ++n)
+            QCOMPARE(seite(n)->isVisible(), n <= 4);
+        QCOMPARE(w->ScrollBox1->widget()->size(), QSize(1280, 880));
+        QCOMPARE(seite(4)->geometry(), QRect(640, 440, 640, 440));
+        for (const QByteArray *klang : {&w->GrasSound, &w->SandSound, &w->WasserSound})
+            QVERIFY(klang->startsWith("RIFF"));
+        QVERIFY(w->Timer2->isActive());
+        QCOMPARE(w->Timer2->interval(), 1000);
+    }
+
+    void pressOnFirstRowOrColumnChangesNothing()
+    {
+        const TKarte vorher = w->Karte;
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+            // QTest moves a press at (0, 0) to the widget's centre, so the
+            // events are sent by hand.
+            for (QPoint p : {QPoint(0, 45), QPoint(45, 0), QPoint(0, 0)}) {
+                QMouseEvent druck(QEvent::MouseButtonPress, p, seite(1)->mapToGlobal(p), b, b, {});
+                QApplication::sendEvent(seite(1), &druck);
+                QMouseEvent los(QEvent::MouseButtonRelease, p, seite(1)->mapToGlobal(p), b, {}, {});
+                QApplication::sendEvent(seite(1), &los);
+            }
+        }
+        QVERIFY(w->Karte.Felder == vorher.Felder);
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(m_gespielt.isEmpty());
+        QVERIFY(!w->Menue.PopupMenu1->isVisible());
+    }
+
+    void pressPaintsFieldUnderPointer_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<int>("feld");
+        QTest::newRow("(1,1)") << 1 << QPoint(1, 1) << 1;
+        QTest::newRow("(45,5)") << 1 << QPoint(45, 5) << 2;
+        QTest::newRow("(5,45)") << 1 << QPoint(5, 45) << 17;
+        QTest::newRow("last field of page 3") << 3 << QPoint(639, 439) << 176;
+    }
+
+    void pressPaintsFieldUnderPointer()
+    {
+        QFETCH(int, page);
+        QFETCH(QPoint, pos);
+        QFETCH(int, feld);
+        w->AktuellerFeldtyp = 51;
+        auto erwartet = w->Karte.Felder;
+        erwartet[page][feld] = 51;
+        QTest::mousePress(seite(page), Qt::LeftButton, {}, pos);
+        QCOMPARE(w->AktuelleSeite, page);
+        QVERIFY(w->MalenAktiv);
+        QVERIFY(w->KarteGeaendert);
+        QTest::mouseRelease(seite(page), Qt::LeftButton, {}, pos);
+        QVERIFY(!w->MalenAktiv);
+        QVERIFY(w->Karte.Felder == erwartet);
+        // The field shows the new tile at once.
+        const QImage bild = seite(page)->grab().toImage();
+        const QRect r = FeldRechteck(w->Karte, feld);
+        QCOMPARE(bild.copy(r).convertToFormat(QImage::Format_RGB32),
+                 w->Karte.FeldBilder[BildNummer(51)].convertToFormat(QImage::Format_RGB32));
+    }
+
+    void middleButtonPaintsToo()
+    {
+        w->AktuellerFeldtyp = 7;
+        QTest::mousePress(seite(2), Qt::MiddleButton, {}, QPoint(85, 85));
+        QCOMPARE(w->Karte.Felder[2][35], std::uint8_t(7));
+        QVERIFY(w->KarteGeaendert);
+    }
+
+    // The pointer stays with the page where the press began: beyond its edge
+    // nothing is painted, back inside painting resumes.
+    void dragPaintsOnlyThePageWhereItBegan()
+    {
+        w->AktuellerFeldtyp = 22;
+        const auto seite2 = w->Karte.Felder[2];
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(565, 100));
+        for (int x = 565; x <= 760; x += 15)
+            QTest::mouseMove(seite(1), QPoint(x, 100));
+        QVERIFY(w->Karte.Felder[2] == seite2);
+        QCOMPARE(w->Karte.Felder[1][47], std::uint8_t(22));
+        QCOMPARE(w->Karte.Felder[1][48], std::uint8_t(22));   // the page's last column
+        QTest::mouseMove(seite(1), QPoint(620, 300));
+        QCOMPARE(w->Karte.Felder[1][128], std::uint8_t(22));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(620, 300));
+        QVERIFY(w->Karte.Felder[2] == seite2);
+        QCOMPARE(m_gespielt.size(), 1);   // moves play no sound
+    }
+
+    void movesAfterReleasePaintNothing()
+    {
+        w->AktuellerFeldtyp = 51;
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(10, 10));
+        const TKarte vorher = w->Karte;
+        for (int x = 10; x < 600; x += 40)
+            QTest::mouseMove(seite(1), QPoint(x, 200));
+        QVERIFY(w->Karte.Felder == vorher.Felder);
+    }
+
+    void rightPressOpensPageMenuAndLeavesMap()
+    {
+        const TKarte vorher = w->Karte;
+        QTest::mousePress(seite(1), Qt::RightButton, {}, QPoint(50, 60));
+        QVERIFY(w->Menue.PopupMenu1->isVisible());
+        QCOMPARE(w->Menue.PopupMenu1->pos(), seite(1)->mapToGlobal(QPoint(50, 60)));
+        w->Menue.PopupMenu1->hide();
+        QTest::mouseRelease(seite(1), Qt::RightButton, {}, QPoint(50, 60));
+        QVERIFY(w->Karte.Felder == vorher.Felder);
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(!w->MalenAktiv);
+        QVERIFY(m_gespielt.isEmpty());
+    }
+
+    // Where a page is not a whole number of fields wide, the strip at its
+    // right would name fields of the next row; it must store nothing.
+    void uncoveredStripStoresNothing()
+    {
+        w->Karte.SeitenBreite = 650;
+        const TKarte vorher = w->Karte;
+        w->AktuellerFeldtyp = 51;
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(645, 10));
+        QTest::mouseMove(seite(1), QPoint(648, 50));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(648, 50));
+        QVERIFY(w->Karte.Felder == vorher.Felder);
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(m_gespielt.isEmpty());
+    }
+
+    void soundGroupOfTheCurrentTile_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("klang");
+        QTest::newRow("18") << 18 << "GRAS_SOUND";
+        QTest::newRow("19") << 19 << "WASSER_SOUND";
+        QTest::newRow("50") << 50 << "WASSER_SOUND";
+        QTest::newRow("51") << 51 << "SAND_SOUND";
+        QTest::newRow("87 rock") << 87 << "SAND_SOUND";
+    }
+
+    void soundGroupOfTheCurrentTile()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, klang);
+        QFile datei(":/wave/" + klang);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        w->AktuellerFeldtyp = std::uint8_t(code);
+        // Each press of a double click paints and sounds; Qt delivers the
+        // second press as a double-click event.
+        QTest::mouseClick(seite(1), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseDClick(seite(1), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(m_gespielt.size(), 2);
+        QCOMPARE(m_gespielt.at(0), datei.readAll());
+        QCOMPARE(m_gespielt.at(1), m_gespielt.at(0));
+    }
+
+    void paletteSwitchesSelectTheFirstTile()
+    {
+        QTest::mouseClick(knopf("GrosserBaumButton"), Qt::LeftButton);
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(7));
+        QTest::mouseClick(w->Panel1->ToolButton14, Qt::LeftButton);
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Küste/Meer"));
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(22));
+        QVERIFY(!w->Panel1->ToolButton12->isChecked());
+        QTest::mouseClick(w->Panel1->ToolButton12, Qt::LeftButton);
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(1));
+        QVERIFY(knopf("GrosserBaumButton")->isChecked());
+
+        QTest::mouseClick(w->Panel1->ToolButton13, Qt::LeftButton);
+        QTest::mouseClick(knopf("SandObenButton"), Qt::LeftButton);
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(63));
+        QTest::mouseClick(w->Panel1->ToolButton12, Qt::LeftButton);
+        QTest::mouseClick(w->Panel1->ToolButton13, Qt::LeftButton);
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Wüste"));
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(51));
+        QVERIFY(knopf("SandObenButton")->isChecked());
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w->Karte.Felder[1][1], std::uint8_t(51));
+    }
+
+    // Every tile the catalogue offers is reachable from a palette button or a
+    // "&Karte" item, and both set the same code.
+    void everyTileReachable()
+    {
+        std::set<int> erreicht;
+        for (const FeldTyp &typ : FeldKatalog()) {
+            if (typ.button) {
+                QToolButton *b = knopf(typ.button);
+                QVERIFY2(b, typ.button);
+                w->HolderPanel->paletteZeigen(typ.palette);
+                w->AktuellerFeldtyp = 0;
+                QTest::mouseClick(b, Qt::LeftButton);
+                QCOMPARE(w->AktuellerFeldtyp, typ.code);
+                erreicht.insert(typ.code);
+            }
+            if (typ.menue) {
+                QAction *a = feldPunkt(*w, QString::fromUtf8(typ.menue), QString::fromUtf8(typ.menuePunkt));
+                QVERIFY2(a, typ.menuePunkt);
+                w->AktuellerFeldtyp = 0;
+                a->trigger();
+                QCOMPARE(w->AktuellerFeldtyp, typ.code);
+                erreicht.insert(typ.code);
+            }
+        }
+        QCOMPARE(int(erreicht.size()), 43);
+        QCOMPARE(int(w->Menue.feldPunkte.size()), 42);
+    }
+
+    void menuTileLeavesPaletteAlone()
+    {
+        feldPunkt(*w, "&Wasser", "&See")->trigger();
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(19));
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentIndex(), 0);
+        QVERIFY(knopf("NurGrasButton")->isChecked());
+        QVERIFY(w->Panel1->ToolButton12->isChecked());
+        const std::pair<const char *, int> sand[] = {{"Sand oben Gras unten", 63}, {"Sand unten Gras oben", 65},
+                                                     {"Sand links Gras rechts", 67}, {"Sand rechts Gras links", 69}};
+        for (auto [text, code] : sand) {
+            feldPunkt(*w, "&Sand", text)->trigger();
+            QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(code));
+        }
+    }
+
+    void iconRunsThroughFourFramesWhileMinimized()
+    {
+        QList<QImage> frames;
+        for (int n = 1; n <= 4; ++n) {
+            QImage bild(QStringLiteral(":/icon/ICON%1").arg(n));
+            QVERIFY(!bild.isNull());
+            frames << QIcon(QPixmap::fromImage(bild)).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+        }
+        const qint64 vorher = QApplication::windowIcon().cacheKey();
+        w->Timer2Timer();
+        QCOMPARE(w->SymbolPhase, std::uint8_t(1));
+        QCOMPARE(QApplication::windowIcon().cacheKey(), vorher);
+
+        w->showMinimized();
+        QTRY_VERIFY(w->isMinimized());
+        QList<int> gesehen;
+        for (int tick = 0; tick < 5; ++tick) {
+            w->Timer2Timer();
+            gesehen << int(frames.indexOf(iconBild(QApplication::windowIcon()))) + 1;
+        }
+        QCOMPARE(gesehen, (QList<int>{1, 2, 3, 4, 1}));
+        QCOMPARE(w->SymbolPhase, std::uint8_t(2));
+
+        w->showNormal();
+        QTRY_VERIFY(!w->isMinimized());
+        const qint64 zuletzt = QApplication::windowIcon().cacheKey();
+        w->Timer2Timer();
+        QCOMPARE(w->SymbolPhase, std::uint8_t(2));
+        QCOMPARE(QApplication::windowIcon().cacheKey(), zuletzt);
+    }
+
+    void viewTogglesMoveBarsAndMarks()
+    {
+        const std::pair<QAction *, QWidget *> schalter[] = {
+            {w->Menue.Standardleiste1, w->Panel1},
+            {w->Menue.Werkzeugleiste1, w->HolderPanel},
+            {w->Menue.Statusleiste1, w->StatusBar1},
+        };
+        for (auto [action, leiste] : schalter) {
+            QVERIFY(action->isChecked());
+            QVERIFY(leiste->isVisible());
+            const int hoehe = w->ScrollBox1->height();
+            action->trigger();
+            QVERIFY(!action->isChecked());
+            QVERIFY(!leiste->isVisible());
+            // The page area takes the room.
+            QTRY_VERIFY(w->ScrollBox1->height() > hoehe);
+            action->trigger();
+            QVERIFY(action->isChecked());
+            QVERIFY(leiste->isVisible());
+            QTRY_COMPARE(w->ScrollBox1->height(), hoehe);
+        }
+    }
+
+    void redrawPaintsTheVisiblePages()
+    {
+        QCoreApplication::processEvents();
+        w->AktuelleSeite = 0;
+        w->Menue.Darstellungerneuern1->trigger();
+        QTRY_VERIFY(w->AktuelleSeite >= 1 && w->AktuelleSeite <= 4);
+    }
+
+    void menuBarLayout()
+    {
+        QStringList titel;
+        for (QAction *a : w->menuBar()->actions())
+            titel << a->text() + (a->isVisible() ? "" : " (hidden)") + (a->isEnabled() ? "" : " (disabled)");
+        QCOMPARE(titel, (QStringList{"&Datei", "&Bearbeiten", "&Einheiten (hidden) (disabled)", "&Karte",
+                                     "&Ansicht", "E&xtras (hidden) (disabled)", "&?"}));
+
+        auto *rueckgaengig = w->findChild<QAction *>("RckgngigBefehl1");
+        QCOMPARE(rueckgaengig->text(), QStringLiteral("&Rückgängig <Befehl>"));
+        QVERIFY(!rueckgaengig->isEnabled());
+        QCOMPARE(rueckgaengig->shortcut(), QKeySequence("Ctrl+Z"));
+        QCOMPARE(w->findChild<QAction *>("Lschen1")->shortcut(), QKeySequence("Ctrl+D"));
+        QCOMPARE(HilfeKontext(w->Menue.ffnen1), 10102);
+        QCOMPARE(HilfeKontext(w->Menue.Darstellungerneuern1), 10185);
+        QCOMPARE(HilfeKontext(w->findChild<QMenu *>("Wiese1")->menuAction()), 10161);
+        QCOMPARE(HilfeKontext(w->findChild<QAction *>("N16")), 10118);
+        QVERIFY(!w->findChild<QMenu *>("Neu1")->menuAction()->isVisible());
+        QVERIFY(!w->Menue.Gestalter1->isEnabled());
+        QVERIFY(!w->Panel1->GestalterButton->isEnabled());
+        QVERIFY(!w->findChild<QAction *>("Assistent1")->isEnabled());
+
+        // The second column of "&Wasser" and "&Sand" starts after a line.
+        for (auto [menue, erster] : {std::pair{"&Wasser", "Meer unten rechts"}, std::pair{"&Sand", "Sand links oben"}}) {
+            QAction *a = feldPunkt(*w, menue, erster);
+            QVERIFY(a->property(SpaltenUmbruchEigenschaft).toBool());
+            const auto liste = qobject_cast<QMenu *>(a->parent())->actions();
+            QVERIFY(liste.at(liste.indexOf(a) - 1)->isSeparator());
+        }
+    }
+
+    void newMenuOnRightClickOfFirstButton()
+    {
+        QStringList punkte;
+        for (QAction *a : w->Menue.NewMenu1->actions())
+            punkte << a->text() + (a->isEnabled() ? "" : " (disabled)");
+        QCOMPARE(punkte, (QStringList{"&Karte ...", "&Spiel ... (disabled)", "&Objekt ... (disabled)"}));
+        QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QApplication::sendEvent(w->Panel1->ToolButton1, &rechts);
+        QVERIFY(w->Menue.NewMenu1->isVisible());
+        w->Menue.NewMenu1->hide();
+    }
+};
+
+QTEST_MAIN(ZendaroMainTest)
+#include "zendaromain_test.moc"
