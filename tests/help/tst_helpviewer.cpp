@@ -292,6 +292,12 @@ void TestHelpViewer::pagesRenderWithTheirStyleSheet()
     // Tables, lists and links come through as such.
     QVERIFY(html.contains(QLatin1String("<li")));
     QVERIFY(html.contains(QLatin1String("href=\"kartendateien.html\"")));
+
+    // A link to a page the collection lacks says so instead of going blank.
+    HelpBrowser &browser = *m_viewer->window()->browser();
+    browser.setSource(m_viewer->window()->currentPage().resolved(QUrl(QStringLiteral("fehlt.html"))));
+    QVERIFY(browser.toPlainText().startsWith(QStringLiteral("Seite nicht gefunden")));
+    QVERIFY(browser.toPlainText().contains(QStringLiteral("fehlt.html")));
 }
 
 void TestHelpViewer::unknownCommandIsIgnored()
