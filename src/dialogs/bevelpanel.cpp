@@ -26,7 +26,6 @@ void bevelZeichnen(QPainter &painter, const QRect &rect, BevelPanel::Bevel bevel
 BevelPanel::BevelPanel(Bevel aussen, Bevel innen, QWidget *parent)
     : QWidget(parent), m_aussen(aussen), m_innen(innen)
 {
-    setAutoFillBackground(true);
 }
 
 void BevelPanel::paintEvent(QPaintEvent *)

@@ -4,7 +4,8 @@
 
 // A panel with the classic two-line 3-D edge: an outer and an inner bevel of
 // one pixel each, each raised, lowered or absent. Children are placed inside
-// it with setGeometry like on any widget.
+// it with setGeometry like on any widget. It is transparent unless given a
+// background of its own.
 class BevelPanel : public QWidget
 {
     Q_OBJECT

@@ -1,8 +1,13 @@
 #include "designschrift.h"
 
+#include <QStringList>
+
 QFont designSchrift(const QString &familie, int pixelHoehe, bool fett, bool kursiv, QFont::StyleHint hinweis)
 {
-    QFont schrift(familie);
+    QFont schrift;
+    const QString ersatz = hinweis == QFont::Serif ? QStringLiteral("DejaVu Serif Condensed")
+                                                   : QStringLiteral("DejaVu Sans Condensed");
+    schrift.setFamilies({familie, ersatz});
     schrift.setStyleHint(hinweis);
     schrift.setPixelSize(pixelHoehe);
     schrift.setBold(fett);

@@ -4,7 +4,9 @@
 #include <QString>
 
 // A font given as the windows were drawn: a family and a character height in
-// pixels. Families missing here (the Windows ones) fall back through Qt's font
-// matching to the installed sans or serif family of the style hint.
+// pixels. Where the Windows family is missing, a condensed DejaVu face stands
+// in: its widths come closest to the narrow Windows fonts, so captions fit
+// the controls laid out for them. Without it Qt's own matching picks the
+// installed face of the style hint.
 QFont designSchrift(const QString &familie, int pixelHoehe, bool fett = false, bool kursiv = false,
                     QFont::StyleHint hinweis = QFont::SansSerif);

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int TitelHoehe = 14;
 constexpr int KnopfHoehe = 17;
 constexpr int Rand = 8;
 
@@ -36,9 +35,11 @@ void RadioGroup::resizeEvent(QResizeEvent *event)
     QGroupBox::resizeEvent(event);
     if (m_knoepfe.isEmpty())
         return;
-    const int zeile = (height() - TitelHoehe - Rand / 2) / int(m_knoepfe.size());
+    // The rows share the room inside the frame, below the title.
+    const QRect innen = contentsRect();
+    const int zeile = innen.height() / int(m_knoepfe.size());
     for (int i = 0; i < m_knoepfe.size(); ++i) {
-        const int oben = TitelHoehe + i * zeile + (zeile - KnopfHoehe) / 2;
+        const int oben = innen.top() + i * zeile + (zeile - KnopfHoehe) / 2;
         m_knoepfe.at(i)->setGeometry(Rand, oben, width() - 2 * Rand, KnopfHoehe);
     }
 }

@@ -20,6 +20,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *panel1 = platziert(new BevelPanel(BevelPanel::Bevel::Abgesenkt, BevelPanel::Bevel::Erhoben, this), "Panel1",
                              8, 8, 281, 161);
     panel1->setBackgroundRole(QPalette::Base);
+    panel1->setAutoFillBackground(true);
 
     // FormCreate: the application's icon, as it is when the box is made.
     auto *programIcon = platziert(new QLabel(panel1), "ProgramIcon", 16, 20, 32, 32);
@@ -34,7 +35,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     version->adjustSize();
     autoLabel(panel1, "Copyright", QStringLiteral("Copyright © 2003 die Zendaro-Entwickler"), 16, 80);
     auto *comments = platziert(new QLabel(QStringLiteral("Freeware: Weitergabe nur unverändert erlaubt."), panel1),
-                               "Comments", 16, 128, 249, 14);
+                               "Comments", 16, 128, 257, 28);
     comments->setWordWrap(true);
 
     auto *okButton = platziert(new QPushButton(QStringLiteral("OK"), this), "OKButton", 111, 180, 75, 25);

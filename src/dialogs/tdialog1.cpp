@@ -17,6 +17,8 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::int32_t StandardFelder = 176;
@@ -57,9 +59,7 @@ TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(ka
 
 void TDialog1::seiteAllgemeinAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("Allgemein"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("Allgemein"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "Allgemein", QStringLiteral("Allgemein"));
 
     autoLabel(seite, "Label1", QStringLiteral("Name der Karte:"), 8, 8);
     Edit1 = platziert(new QLineEdit(seite), "Edit1", 8, 24, 289, 21);
@@ -74,6 +74,8 @@ void TDialog1::seiteAllgemeinAnlegen()
     Btn16x176Felder = platziert(new QRadioButton(QStringLiteral("riesig (16 x 176 Felder)"), seite),
                                 "Btn16x176Felder", 184, 104, 145, 17);
     Btn4x176Felder->setChecked(true);
+    for (QRadioButton *preset : {Btn1x176Felder, Btn4x176Felder, Btn9x176Felder, Btn16x176Felder})
+        breiteFuerText(preset, 355);
 
     // The frame goes first so that the custom-size controls lie on top of it.
     platziert(new BevelPanel(BevelPanel::Bevel::Abgesenkt, BevelPanel::Bevel::Keine, seite), "Bevel1", 148, 136, 177,
@@ -81,11 +83,15 @@ void TDialog1::seiteAllgemeinAnlegen()
     BtnBenutzerDefiniert = platziert(new QRadioButton(QStringLiteral("Benutzerdefiniert:"), seite),
                                      "BtnBenutzerDefiniert", 156, 144, 113, 17);
     BtnBenutzerDefiniert->setEnabled(false);
+    breiteFuerText(BtnBenutzerDefiniert, 320);
     BenutzerAnzahlSeiten = platziert(new SpinEdit(1, 16, 1, seite), "BenutzerAnzahlSeiten", 156, 164, 49, 22);
     BenutzerAnzahlSeiten->setEnabled(false);
     BenutzerAnzahlSeiten->setReadOnly(true);
     auto *label6 = platziert(new QLabel(QStringLiteral("virtuelle Seite(n)"), seite), "Label6", 212, 160, 39, 26);
     label6->setWordWrap(true);
+    // Room for its longest word in the installed font, which may be wider.
+    label6->resize(std::max(label6->width(), label6->fontMetrics().horizontalAdvance(QStringLiteral("virtuelle")) + 2),
+                   label6->height());
     BenutzerAnzahlFelder = platziert(new SpinEdit(4, 1200, 176, seite), "BenutzerAnzahlFelder", 156, 192, 49, 22);
     BenutzerAnzahlFelder->setEnabled(false);
     BenutzerAnzahlFelder->setReadOnly(true);
@@ -109,17 +115,13 @@ void TDialog1::seiteAllgemeinAnlegen()
 
 void TDialog1::seiteRessourcenAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("Ressourcen"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("Ressourcen"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "Ressourcen", QStringLiteral("Ressourcen"));
     ListBox1 = platziert(new QListWidget(seite), "ListBox1", 16, 16, 313, 161);
 }
 
 void TDialog1::seiteLumerantAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("Lumerant"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("Lumerant!"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "Lumerant", QStringLiteral("Lumerant!"));
 
     autoLabel(seite, "Label8", QStringLiteral("Kompatibilität:"), 32, 96);
     ComboBox1 = platziert(new QComboBox(seite), "ComboBox1", 120, 96, 201, 21);

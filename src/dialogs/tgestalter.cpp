@@ -99,6 +99,8 @@ void TGestalter::inhaltAnlegen()
     QPalette weiss = panel1->palette();
     weiss.setColor(QPalette::Window, Qt::white);
     panel1->setPalette(weiss);
+    panel1->setBackgroundRole(QPalette::Window);
+    panel1->setAutoFillBackground(true);
     Notebook1 = platziert(new QStackedWidget(panel1), "Notebook1", 2, 2, panel1->width() - 4, panel1->height() - 4);
     for (const char *name : {"Felder", "Figuren", "Gebaeude", "Ereignisse", "Makros"}) {
         auto *seite = new QWidget;

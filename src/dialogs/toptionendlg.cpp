@@ -81,9 +81,7 @@ TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
 
 void TOptionenDlg::seiteEditorAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("Editor"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("Editor"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "Editor", QStringLiteral("Editor"));
 
     auto *radioGroup1 = platziert(new RadioGroup(QStringLiteral("Ladeoptionen"),
                                                  {QStringLiteral("Super-Multi-Media !!!"),
@@ -104,9 +102,7 @@ void TOptionenDlg::seiteEditorAnlegen()
 
 void TOptionenDlg::seiteRessourcenAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("Ressourcen"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("Ressourcen"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "Ressourcen", QStringLiteral("Ressourcen"));
 
     autoLabel(seite, "Label2", QStringLiteral("Geladene Ressourcen:"), 16, 8);
     ListBox1 = platziert(new QListWidget(seite), "ListBox1", 24, 32, 297, 113);
@@ -129,6 +125,7 @@ void TOptionenDlg::seiteRessourcenAnlegen()
     auto *checkBox3 = platziert(new QCheckBox(QStringLiteral("Benutzerdefinierte Ressourcen zulassen"), seite),
                                 "CheckBox3", 16, 192, 213, 17);
     checkBox3->setChecked(true);
+    breiteFuerText(checkBox3, 236);
 
     connect(neuButton, &QPushButton::clicked, this, &TOptionenDlg::NeuButtonClick);
     connect(bitBtn1, &QPushButton::clicked, this, &TOptionenDlg::BitBtn1Click);
@@ -136,9 +133,7 @@ void TOptionenDlg::seiteRessourcenAnlegen()
 
 void TOptionenDlg::seiteLuaScriptAnlegen()
 {
-    auto *seite = new QWidget;
-    seite->setObjectName(QStringLiteral("LuaScript"));
-    TabbedNotebook1->addTab(seite, QStringLiteral("LuaScript"));
+    QWidget *seite = notebookSeite(TabbedNotebook1, "LuaScript", QStringLiteral("LuaScript"));
 
     auto *radioGroup2 = platziert(new RadioGroup(QStringLiteral("Syntax"),
                                                  {QStringLiteral("strenge Plexadyne Syntax"),
@@ -156,6 +151,7 @@ void TOptionenDlg::seiteLuaScriptAnlegen()
     for (QCheckBox *box : {checkBox4, checkBox5, checkBox6}) {
         box->setChecked(true);
         box->setEnabled(false);
+        breiteFuerText(box, groupBox1->width() - 8);
     }
 }
 
@@ -176,8 +172,12 @@ void TOptionenDlg::NeuButtonClick()
 void TOptionenDlg::BitBtn1Click()
 {
     const QList<QListWidgetItem *> auswahl = ListBox1->selectedItems();
-    if (!auswahl.isEmpty())
-        delete auswahl.front();
+    if (auswahl.isEmpty())
+        return;
+    delete auswahl.front();
+    // Qt would select the next entry; the list is left with no selection, so
+    // a second press does not remove an entry the user did not pick.
+    ListBox1->clearSelection();
 }
 
 void TOptionenDlg::eintragAnhaengen(const QString &text)

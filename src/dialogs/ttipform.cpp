@@ -52,6 +52,7 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent)
 
     ShowAtStart = platziert(new QCheckBox(QStringLiteral("Diesen Dialog beim nächsten Start anzeigen"), this),
                             "ShowAtStart", 12, 226, 229, 17);
+    breiteFuerText(ShowAtStart, 335);
     Next = platziert(new QPushButton(QStringLiteral("&Nächster Tip"), this), "Next", 152, 244, 89, 26);
     Ok = platziert(new QPushButton(QStringLiteral("&Schließen"), this), "Ok", 248, 244, 89, 26);
     Next->setAutoDefault(false);

@@ -1,0 +1,179 @@
+#include "toptionendlg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "modalantwort.h"
+
+namespace {
+
+const QStringList DesignEintraege = {"scene1.scn (Standardfelder)", "scene2.scn (Standardfelder)",
+                                     "sprites1.scn (Standardgebäude)", "sprites2.scn (Standardfiguren)"};
+
+struct Warnung
+{
+    bool gezeigt = false;
+    QString titel;
+    QString text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    QStringList knoepfe;
+};
+
+QStringList eintraege(const TOptionenDlg &dialog)
+{
+    QStringList texte;
+    const auto *liste = dialog.findChild<QListWidget *>("ListBox1");
+    for (int i = 0; i < liste->count(); ++i)
+        texte << liste->item(i)->text();
+    return texte;
+}
+
+// Types the path and presses "&Hinzufügen"; answers and describes the
+// warning, if one comes.
+Warnung hinzufuegen(TOptionenDlg &dialog, const QString &pfad)
+{
+    Warnung warnung;
+    dialog.findChild<QLineEdit *>("Edit1")->setText(pfad);
+    ModalAntwort antwort([&warnung](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        warnung.titel = box->windowTitle();
+        warnung.text = box->text();
+        warnung.symbol = box->icon();
+        for (QAbstractButton *knopf : box->buttons())
+            warnung.knoepfe << knopf->text();
+        box->buttons().front()->click();
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton *>("NeuButton"), Qt::LeftButton);
+    warnung.gezeigt = antwort.answered();
+    return warnung;
+}
+
+void datei(const QString &pfad)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("BM");
+}
+
+} // namespace
+
+class TestTOptionenDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void bitmapWirdAngehaengt();
+    void falscheEndung();
+    void nichtGefunden_data();
+    void nichtGefunden();
+    void entfernen();
+
+private:
+    QTemporaryDir m_ordner;
+};
+
+void TestTOptionenDlg::initTestCase()
+{
+    QVERIFY(m_ordner.isValid());
+    datei(m_ordner.filePath("Baum.bmp"));
+    datei(m_ordner.filePath("Baum.BMP"));
+    datei(m_ordner.filePath("Baum"));
+    QVERIFY(QDir(m_ordner.path()).mkpath("Ordner.bmp"));
+    datei(m_ordner.filePath("Ordner.bmp/Bild"));
+}
+
+void TestTOptionenDlg::bitmapWirdAngehaengt()
+{
+    TOptionenDlg dialog(nullptr);
+    QCOMPARE(eintraege(dialog), DesignEintraege);
+    const QString pfad = m_ordner.filePath("Baum.bmp");
+    QVERIFY(!hinzufuegen(dialog, pfad).gezeigt);
+    QCOMPARE(eintraege(dialog), DesignEintraege + QStringList{pfad});
+    QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), pfad);
+
+    // Taken as typed, and again when it is already there.
+    const QString umweg = m_ordner.path() + "/./Ordner.bmp/../Baum.bmp";
+    QVERIFY(!hinzufuegen(dialog, umweg).gezeigt);
+    QVERIFY(!hinzufuegen(dialog, pfad).gezeigt);
+    QCOMPARE(eintraege(dialog), DesignEintraege + QStringList({pfad, umweg, pfad}));
+}
+
+void TestTOptionenDlg::falscheEndung()
+{
+    TOptionenDlg dialog(nullptr);
+    for (const char *name : {"Baum.BMP", "Baum", "Ordner.bmp/Bild"}) {
+        const Warnung warnung = hinzufuegen(dialog, m_ordner.filePath(name));
+        QVERIFY2(warnung.gezeigt, name);
+        QCOMPARE(warnung.titel, QStringLiteral("Warnung"));
+        QCOMPARE(warnung.text, QStringLiteral("ungültiges Dateiformat!"));
+        QCOMPARE(warnung.symbol, QMessageBox::Warning);
+        QCOMPARE(warnung.knoepfe, QStringList{"OK"});
+    }
+    QCOMPARE(eintraege(dialog), DesignEintraege);
+    QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), m_ordner.filePath("Ordner.bmp/Bild"));
+}
+
+void TestTOptionenDlg::nichtGefunden_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("fehlt") << m_ordner.filePath("Fehlt.bmp") << "Fehlt.bmp";
+    QTest::newRow("windows-pfad") << R"(D:\Bilder\Baum.bmp)" << "Baum.bmp";
+    QTest::newRow("laufwerk") << "C:Baum.bmp" << "Baum.bmp";
+    QTest::newRow("leer") << QString() << QString();
+    QTest::newRow("ordner") << m_ordner.filePath("Ordner.bmp") << "Ordner.bmp";
+    QTest::newRow("endet mit trenner") << m_ordner.filePath("Ordner.bmp/") << QString();
+}
+
+void TestTOptionenDlg::nichtGefunden()
+{
+    QFETCH(QString, pfad);
+    QFETCH(QString, name);
+    TOptionenDlg dialog(nullptr);
+    const Warnung warnung = hinzufuegen(dialog, pfad);
+    QVERIFY(warnung.gezeigt);
+    QCOMPARE(warnung.titel, QStringLiteral("Warnung"));
+    QCOMPARE(warnung.text, QStringLiteral("Die Datei %1 konnte nicht gefunden werden.").arg(name));
+    QCOMPARE(warnung.knoepfe, QStringList{"OK"});
+    QCOMPARE(eintraege(dialog), DesignEintraege);
+}
+
+void TestTOptionenDlg::entfernen()
+{
+    TOptionenDlg dialog(nullptr);
+    auto *liste = dialog.findChild<QListWidget *>("ListBox1");
+    auto *entfernen = dialog.findChild<QPushButton *>("BitBtn1");
+    dialog.show();
+
+    QTest::mouseClick(entfernen, Qt::LeftButton);
+    QCOMPARE(eintraege(dialog), DesignEintraege);
+
+    liste->setCurrentRow(1);
+    QTest::mouseClick(entfernen, Qt::LeftButton);
+    QCOMPARE(eintraege(dialog), QStringList({DesignEintraege[0], DesignEintraege[2], DesignEintraege[3]}));
+    // The removal leaves nothing selected; a second press removes nothing.
+    QTest::mouseClick(entfernen, Qt::LeftButton);
+    QCOMPARE(eintraege(dialog).size(), 3);
+
+    for (int i = 0; i < 3; ++i) {
+        liste->setCurrentRow(0);
+        QTest::mouseClick(entfernen, Qt::LeftButton);
+    }
+    QVERIFY(eintraege(dialog).isEmpty());
+    QTest::mouseClick(entfernen, Qt::LeftButton);
+    QVERIFY(eintraege(dialog).isEmpty());
+}
+
+QTEST_MAIN(TestTOptionenDlg)
+#include "tst_toptionendlg.moc"
