@@ -1,12 +1,12 @@
 #pragma once
 
+#include "tilelayout.h"
+
 #include <cstdint>
 
 // Deterministic noise for the generated art. Everything tiles with a period
 // of 40 pixels so that neighbouring tiles of the same ground join seamlessly.
 namespace art {
-
-constexpr int TileSize = 40;
 
 std::uint32_t hash(int x, int y, int seed);
 

@@ -8,6 +8,8 @@
 // back.
 namespace art {
 
+constexpr int TileSize = 40;
+
 struct TileSlot
 {
     int sheet;  // 0 = Scene1.scn, 1 = Scene2.scn, 2 = Scene3.scn
@@ -15,7 +17,8 @@ struct TileSlot
 };
 
 constexpr std::array<const char *, 3> SheetNames{"Scene1.scn", "Scene2.scn", "Scene3.scn"};
-constexpr std::array<int, 3> SheetWidths{164, 164, 122};
+// Widths are multiples of four: the BMP writer leaves row padding unset.
+constexpr std::array<int, 3> SheetWidths{164, 164, 124};
 constexpr std::array<int, 3> SheetHeights{204, 204, 40};
 
 constexpr std::array<TileSlot, 44> TileSlots{{
