@@ -51,18 +51,18 @@ HelpWindow::HelpWindow(QHelpEngine &engine, const QUrl &homePage, QWidget *paren
     m_browser->setFrameShape(QFrame::NoFrame);
     m_browser->document()->setDocumentMargin(14);
 
-    m_splitter = new QSplitter(Qt::Horizontal);
-    m_splitter->addWidget(m_navigation);
-    m_splitter->addWidget(m_browser);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({260, 660});
-    m_splitter->setChildrenCollapsible(false);
+    auto *splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(m_navigation);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 660});
+    splitter->setChildrenCollapsible(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolBar);
-    layout->addWidget(m_splitter, 1);
+    layout->addWidget(splitter, 1);
 
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);

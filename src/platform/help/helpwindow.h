@@ -9,7 +9,6 @@ class QHelpContentWidget;
 class QHelpEngine;
 class QHelpIndexWidget;
 class QLineEdit;
-class QSplitter;
 class QTabWidget;
 
 // The help viewer's window: contents tree and keyword index on the left, the
@@ -57,7 +56,6 @@ private:
     QWidget *m_indexPage = nullptr;
     QLineEdit *m_indexSearch = nullptr;
     QHelpIndexWidget *m_indexList = nullptr;
-    QSplitter *m_splitter = nullptr;
     HelpBrowser *m_browser = nullptr;
     bool m_indexReady = false;
     bool m_openSingleMatchWhenReady = false;
