@@ -176,18 +176,15 @@ void TestTDialog1::zeitLimitEingabe()
     QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
     dialog.show();
     auto *box = dialog.findChild<SpinEdit *>("ZeitLimitEdit");
-    QSignalSpy piepser(box, &SpinEdit::beeped);
 
     QTest::keyClick(box->lineEdit(), Qt::Key_Up);
     QCOMPARE(karte.ZeitLimit, 51);
     QCOMPARE(geaendert.count(), 1);
 
+    // An emptied box stores its minimum.
     box->lineEdit()->selectAll();
     QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
     QCOMPARE(karte.ZeitLimit, 10);
-    QTest::keyClicks(box->lineEdit(), QStringLiteral("ab"));
-    QCOMPARE(piepser.count(), 2);
-    QCOMPARE(box->text(), QString());
 
     // Out of range while typing, clamped when the box is left.
     QTest::keyClick(box->lineEdit(), Qt::Key_5);

@@ -20,12 +20,14 @@ struct Anblick
     QString tip;
     bool naechsterAktiv = false;
     bool beimStart = false;
+    bool fokusAufSchliessen = false;
 };
 
 Anblick ansehen(const TTipForm &form)
 {
-    return {form.windowTitle(),          form.TipHeader->text(),     form.TipHelp->text(),
-            form.TipText->text(),        form.Next->isEnabled(),     form.ShowAtStart->isChecked()};
+    return {form.windowTitle(),   form.TipHeader->text(),        form.TipHelp->text(),
+            form.TipText->text(), form.Next->isEnabled(),        form.ShowAtStart->isChecked(),
+            form.focusWidget() == form.Ok};
 }
 
 // Runs Execute; the window is looked at, handed to `handeln` and must be
@@ -75,6 +77,7 @@ void TestTTips::keineTips()
     QCOMPARE(anblick.hilfe, QStringLiteral("Hilfezeile"));
     QCOMPARE(anblick.tip, QStringLiteral("There is no tip... I´m not in the mude."));
     QVERIFY(!anblick.naechsterAktiv);
+    QVERIFY(anblick.fokusAufSchliessen);
     QCOMPARE(TTipForm::tipNummer(), std::uint16_t(0));
     // The stand-in line belongs to the window, not to the component.
     QCOMPARE(tips.TipsCount(), 0);
