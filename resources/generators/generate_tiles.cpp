@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -51,6 +52,26 @@ QImage cut(const QList<QImage> &sheets, int image)
     QPainter p(&out);
     p.drawImage(QRect(0, 0, art::TileSize, art::TileSize), sheets[slot.sheet],
                 QRect(slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top));
+    return out;
+}
+
+// Restores the crispness that scaling a tile down to 16 x 16 loses.
+QImage sharpen(const QImage &image)
+{
+    QImage out = image.copy();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            auto at = [&](int dx, int dy) {
+                return image.pixel(std::clamp(x + dx, 0, image.width() - 1), std::clamp(y + dy, 0, image.height() - 1));
+            };
+            int c[3];
+            for (int ch = 0; ch < 3; ++ch) {
+                auto v = [&](QRgb p) { return ch == 0 ? qRed(p) : ch == 1 ? qGreen(p) : qBlue(p); };
+                const int around = v(at(-1, 0)) + v(at(1, 0)) + v(at(0, -1)) + v(at(0, 1));
+                c[ch] = std::clamp(v(at(0, 0)) + (4 * v(at(0, 0)) - around) * 2 / 5, 0, 255);
+            }
+            out.setPixel(x, y, qRgb(c[0], c[1], c[2]));
+        }
     return out;
 }
 
@@ -128,8 +149,8 @@ int main(int argc, char **argv)
     }
 
     for (int code : art::PaletteCodes) {
-        const QImage small = cut(sheets, art::imageOfCode(code))
-                                 .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage small = sharpen(cut(sheets, art::imageOfCode(code))
+                                         .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         const QImage indexed = art::toIndexed(small, art::fitPalette({small}, 16));
         if (!save(indexed, QString("%1/palette/%2.png").arg(root).arg(code), "PNG"))
             return 1;

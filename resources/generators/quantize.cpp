@@ -61,7 +61,8 @@ QList<QRgb> fitPalette(const QList<QImage> &images, int count, const QList<QRgb>
         return palette;
     }
 
-    // Farthest-point start, then weighted Lloyd iterations.
+    // Farthest-point start, which keeps small bright details (fruit,
+    // flowers) their own colours, then weighted Lloyd iterations.
     QList<Weighted> centres;
     centres.append(*std::max_element(colours.begin(), colours.end(),
                                      [](const Weighted &a, const Weighted &b) { return a.weight < b.weight; }));
@@ -71,7 +72,7 @@ QList<QRgb> fitPalette(const QList<QImage> &images, int count, const QList<QRgb>
         int far = 0;
         for (int i = 0; i < colours.size(); ++i) {
             gap[i] = std::min(gap[i], distance2(colours[i].r, colours[i].g, colours[i].b, last.r, last.g, last.b));
-            if (gap[i] * colours[i].weight > gap[far] * colours[far].weight)
+            if (gap[i] > gap[far])
                 far = i;
         }
         centres.append(colours[far]);
