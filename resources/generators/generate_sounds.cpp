@@ -123,11 +123,15 @@ void put32(QByteArray &b, std::uint32_t v)
     put16(b, v >> 16);
 }
 
+// The clip as 8-bit PCM, its loudest sample at 80 % of full scale.
 QByteArray wave(const std::vector<double> &samples)
 {
+    double peak = 1e-9;
+    for (double v : samples)
+        peak = std::max(peak, std::abs(v));
     QByteArray data;
     for (double v : samples)
-        data.append(char(std::clamp(int(std::lround(128 + v * 127)), 0, 255)));
+        data.append(char(std::clamp(int(std::lround(128 + v / peak * 0.8 * 127)), 0, 255)));
     QByteArray b("RIFF");
     put32(b, 36 + data.size() + (data.size() % 2));
     b.append("WAVEfmt ");
