@@ -220,8 +220,10 @@ void TGestalter::hideEvent(QHideEvent *event)
 
 void TGestalter::mousePressEvent(QMouseEvent *event)
 {
-    if (ImTitel(event->position().toPoint()))
+    if (ImTitel(event->position().toPoint())) {
         ZiehenAktiv = true;
+        m_griff = event->position().toPoint();
+    }
     QWidget::mousePressEvent(event);
 }
 
@@ -229,16 +231,21 @@ void TGestalter::mouseMoveEvent(QMouseEvent *event)
 {
     if (ZiehenAktiv) {
         // The window manager takes over until the button is released, so
-        // this box sees no release of its own.
+        // this box sees no release of its own. Where there is none that can
+        // (no window manager, or a platform without the request), the box
+        // follows the mouse itself.
         ZiehenAktiv = false;
-        fensterVerschieben();
+        m_selbstZiehen = !fensterVerschieben();
     }
+    if (m_selbstZiehen)
+        move(event->globalPosition().toPoint() - m_griff);
     QWidget::mouseMoveEvent(event);
 }
 
 void TGestalter::mouseReleaseEvent(QMouseEvent *event)
 {
     ZiehenAktiv = false;
+    m_selbstZiehen = false;
     QWidget::mouseReleaseEvent(event);
 }
 

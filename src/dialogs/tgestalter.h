@@ -41,7 +41,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    // Hands the drag to the window manager's interactive move.
+    // Hands the drag to the window manager's interactive move; false when
+    // the platform cannot.
     virtual bool fensterVerschieben();
 
 private:
@@ -58,6 +59,10 @@ private:
     int VolleHoehe = 0;
     bool ZiehenAktiv = false;
     bool m_schonGezeigt = false;
+    // The box moves itself when the window manager cannot; the press point
+    // is the grip it keeps under the mouse.
+    bool m_selbstZiehen = false;
+    QPoint m_griff;
 
     QToolButton *btnClose;
     QToolButton *btnRollUp;

@@ -66,6 +66,7 @@ private slots:
     void titelTreffer_data();
     void titelTreffer();
     void ziehenNurImTitel();
+    void ziehenOhneFensterverwaltung();
     void titelfarbeFolgtAktivierung();
     void schliessenMeldetVerstecken();
     void popupMenu();
@@ -198,6 +199,23 @@ void TestTGestalter::ziehenNurImTitel()
     QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(50, 10));
     QTest::mouseMove(&box, QPoint(60, 12));
     QCOMPARE(box.verschiebungen, 0);
+}
+
+void TestTGestalter::ziehenOhneFensterverwaltung()
+{
+    // The offscreen platform has no interactive move: the box follows the
+    // mouse itself until the release.
+    TGestalter box(nullptr);
+    box.show();
+    box.move(100, 100);
+    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(50, 10));
+    QTest::mouseMove(&box, QPoint(80, 30));
+    QCOMPARE(box.pos(), QPoint(130, 120));
+    QTest::mouseMove(&box, QPoint(40, 5));
+    QCOMPARE(box.pos(), QPoint(120, 115));
+    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(40, 5));
+    QTest::mouseMove(&box, QPoint(90, 90));
+    QCOMPARE(box.pos(), QPoint(120, 115));
 }
 
 void TestTGestalter::titelfarbeFolgtAktivierung()
