@@ -70,10 +70,12 @@ Rgb water(int x, int y)
 {
     const double n = tiledFbm(x, y, 6);
     Rgb c = mix({30, 78, 150}, {52, 112, 182}, smooth(0.25, 0.75, n));
-    const double wave = std::sin(2 * Pi * (3 * x + y) / 40.0 + 6 * tiledNoise(x, y, 10, 7));
-    if (wave > 0.88)
-        c = mix(c, {96, 152, 208}, (wave - 0.88) / 0.12 * 0.6);
-    else if (wave < -0.92)
+    // Short crests along gently tilted wave fronts.
+    const double wave = std::sin(2 * Pi * (x + 4 * y) / 40.0 + 5 * tiledNoise(x, y, 10, 7));
+    const double crest = smooth(0.45, 0.7, tiledNoise(x, y, 10, 18));
+    if (wave > 0.8)
+        c = mix(c, {112, 168, 220}, (wave - 0.8) / 0.2 * 0.75 * crest);
+    else if (wave < -0.85)
         c = mix(c, {24, 66, 132}, 0.35);
     return c;
 }
