@@ -1,8 +1,8 @@
-#include "designschrift.h"
+#include "fensterschrift.h"
 
 #include <QStringList>
 
-QFont designSchrift(const QString &familie, int pixelHoehe, bool fett, bool kursiv, QFont::StyleHint hinweis)
+QFont fensterSchrift(const QString &familie, int pixelHoehe, bool fett, bool kursiv, QFont::StyleHint hinweis)
 {
     QFont schrift;
     const QString ersatz = hinweis == QFont::Serif ? QStringLiteral("DejaVu Serif Condensed")

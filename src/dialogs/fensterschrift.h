@@ -8,5 +8,5 @@
 // in: its widths come closest to the narrow Windows fonts, so captions fit
 // the controls laid out for them. Without it Qt's own matching picks the
 // installed face of the style hint.
-QFont designSchrift(const QString &familie, int pixelHoehe, bool fett = false, bool kursiv = false,
-                    QFont::StyleHint hinweis = QFont::SansSerif);
+QFont fensterSchrift(const QString &familie, int pixelHoehe, bool fett = false, bool kursiv = false,
+                     QFont::StyleHint hinweis = QFont::SansSerif);

@@ -6,7 +6,7 @@
 class QLabel;
 
 // The windows are laid out at fixed positions; every control carries its
-// design name as object name, so it can be found by it.
+// name as object name, so it can be found by it.
 template <typename Widget>
 Widget *platziert(Widget *widget, const char *name, int links, int oben, int breite, int hoehe)
 {
@@ -20,7 +20,7 @@ Widget *platziert(Widget *widget, const char *name, int links, int oben, int bre
 QLabel *autoLabel(QWidget *parent, const char *name, const QString &text, int links, int oben);
 
 // Widens a control whose caption needs more room in the installed font than
-// the design gave it, but not past the right edge given, so that it does not
+// its place gives it, but not past the right edge given, so that it does not
 // run into its neighbours.
 void breiteFuerText(QWidget *widget, int rechterRand);
 

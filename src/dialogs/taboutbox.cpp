@@ -2,7 +2,7 @@
 
 #include "bevelpanel.h"
 #include "bildschirmmitte.h"
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "platzierung.h"
 
 #include <QApplication>
@@ -15,7 +15,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Info"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(298, 213);
-    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
 
     auto *panel1 = platziert(new BevelPanel(BevelPanel::Bevel::Abgesenkt, BevelPanel::Bevel::Erhoben, this), "Panel1",
                              8, 8, 281, 161);
@@ -28,10 +28,10 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     programIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
     QLabel *productName = autoLabel(panel1, "ProductName", QStringLiteral("Lumerant! Zendaro"), 68, 16);
-    productName->setFont(designSchrift(QStringLiteral("Arial"), 19, true));
+    productName->setFont(fensterSchrift(QStringLiteral("Arial"), 19, true));
     productName->adjustSize();
     QLabel *version = autoLabel(panel1, "Version", QStringLiteral("Version 2003 (1.2.3)"), 84, 40);
-    version->setFont(designSchrift(QStringLiteral("Arial"), 13));
+    version->setFont(fensterSchrift(QStringLiteral("Arial"), 13));
     version->adjustSize();
     autoLabel(panel1, "Copyright", QStringLiteral("Copyright © 2003 die Zendaro-Entwickler"), 16, 80);
     auto *comments = platziert(new QLabel(QStringLiteral("Freeware: Weitergabe nur unverändert erlaubt."), panel1),

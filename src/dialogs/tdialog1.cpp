@@ -2,7 +2,7 @@
 
 #include "bevelpanel.h"
 #include "bildschirmmitte.h"
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "karte.h"
 #include "platzierung.h"
 #include "spinedit.h"
@@ -36,7 +36,7 @@ TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(ka
     setWindowTitle(QStringLiteral("Karteneigenschaften"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(378, 301);
-    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
     QPalette schwarz = palette();
     schwarz.setColor(QPalette::WindowText, Qt::black);
     setPalette(schwarz);

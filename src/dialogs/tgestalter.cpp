@@ -2,7 +2,7 @@
 
 #include "bevelpanel.h"
 #include "bildschirmmitte.h"
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "platzierung.h"
 #include "titelknopfbilder.h"
 
@@ -49,7 +49,7 @@ TGestalter::TGestalter(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Landschafts-Box"));
-    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 12));
+    setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 12));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     resize(Breite, Hoehe);
@@ -84,7 +84,7 @@ void TGestalter::titelKnoepfeAnlegen()
 
 void TGestalter::inhaltAnlegen()
 {
-    const QFont klein = designSchrift(QStringLiteral("MS Sans Serif"), 9);
+    const QFont klein = fensterSchrift(QStringLiteral("MS Sans Serif"), 9);
     auto *speedButton1 = platziert(new QToolButton(this), "SpeedButton1", 8, 24, 81, 17);
     speedButton1->setText(QStringLiteral("&Neu erstellen"));
     auto *speedButton2 = platziert(new QToolButton(this), "SpeedButton2", 96, 24, 81, 17);
@@ -109,7 +109,7 @@ void TGestalter::inhaltAnlegen()
     }
 
     TabSet1 = platziert(new QTabBar(this), "TabSet1", 8, 264, 193, 21);
-    TabSet1->setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    TabSet1->setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
     TabSet1->setFocusPolicy(Qt::NoFocus);
     // Tab i stands for page i; a click beside the (absent) tabs gives -1,
     // which selects no page and so changes nothing.
@@ -165,7 +165,7 @@ void TGestalter::TitelZeichnen(QPainter &painter)
     const QColor schrift = palette().color(aktiv ? QPalette::HighlightedText : QPalette::Light);
     painter.fillRect(TitelRechteck, fuellung);
     // The caption font: a 15-pixel cell of the default sans family.
-    painter.setFont(designSchrift(QStringLiteral("Arial"), 13));
+    painter.setFont(fensterSchrift(QStringLiteral("Arial"), 13));
     painter.setPen(schrift);
     painter.drawText(TitelRechteck, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Gestalter"));
 }

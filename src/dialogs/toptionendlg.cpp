@@ -1,6 +1,6 @@
 #include "toptionendlg.h"
 
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "platzierung.h"
 #include "radiogroup.h"
 
@@ -61,10 +61,10 @@ TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(384, 325);
     move(404, 184);
-    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
 
     TabbedNotebook1 = platziert(new QTabWidget(this), "TabbedNotebook1", 4, 4, 373, 281);
-    TabbedNotebook1->tabBar()->setFont(designSchrift(QStringLiteral("MS Sans Serif"), 12));
+    TabbedNotebook1->tabBar()->setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 12));
     seiteEditorAnlegen();
     seiteRessourcenAnlegen();
     seiteLuaScriptAnlegen();

@@ -2,7 +2,7 @@
 
 #include "bevelpanel.h"
 #include "bildschirmmitte.h"
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "platzierung.h"
 
 #include <QLabel>
@@ -13,7 +13,7 @@ TSplash::TSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt:
 {
     setWindowTitle(QStringLiteral("Info über ..."));
     setFixedSize(304, 227);
-    setFont(designSchrift(QStringLiteral("System"), 13));
+    setFont(fensterSchrift(QStringLiteral("System"), 13));
 
     auto *panel1 = platziert(new BevelPanel(BevelPanel::Bevel::Erhoben, BevelPanel::Bevel::Abgesenkt, this),
                              "Panel1", 0, 0, width(), height());
@@ -26,7 +26,7 @@ TSplash::TSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt:
     auto *label1 = platziert(new QLabel(QStringLiteral("Public Beta 4 Release 2003 Build 0006"), panel1), "Label1",
                              176, 128, 94, 51);
     label1->setWordWrap(true);
-    label1->setFont(designSchrift(QStringLiteral("Sans Serif"), 15));
+    label1->setFont(fensterSchrift(QStringLiteral("Sans Serif"), 15));
     QPalette rot = label1->palette();
     rot.setColor(QPalette::WindowText, Qt::red);
     label1->setPalette(rot);

@@ -1,7 +1,7 @@
 #include "ttipform.h"
 
 #include "bildschirmmitte.h"
-#include "designschrift.h"
+#include "fensterschrift.h"
 #include "platzierung.h"
 #include "random.h"
 
@@ -33,7 +33,7 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(347, 276);
-    setFont(designSchrift(QStringLiteral("MS Sans Serif"), 11));
+    setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
     QPalette schwarz = palette();
     schwarz.setColor(QPalette::WindowText, Qt::black);
     setPalette(schwarz);
@@ -43,7 +43,7 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent)
     image1->setPixmap(QPixmap(QStringLiteral(":/picture/tipbulb")));
 
     TipHeader = platziert(new QLabel(QStringLiteral("Wußten Sie schon?"), this), "TipHeader", 96, 16, 225, 25);
-    TipHeader->setFont(designSchrift(QStringLiteral("Times New Roman"), 21, true, true, QFont::Serif));
+    TipHeader->setFont(fensterSchrift(QStringLiteral("Times New Roman"), 21, true, true, QFont::Serif));
     TipHelp = tipLabel(this, "TipHelp", 60, 29);
     QFont fett = font();
     fett.setBold(true);

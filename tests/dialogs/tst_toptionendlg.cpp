@@ -13,7 +13,7 @@
 
 namespace {
 
-const QStringList DesignEintraege = {"scene1.scn (Standardfelder)", "scene2.scn (Standardfelder)",
+const QStringList StartEintraege = {"scene1.scn (Standardfelder)", "scene2.scn (Standardfelder)",
                                      "sprites1.scn (Standardgebäude)", "sprites2.scn (Standardfiguren)"};
 
 struct Warnung
@@ -96,17 +96,17 @@ void TestTOptionenDlg::initTestCase()
 void TestTOptionenDlg::bitmapWirdAngehaengt()
 {
     TOptionenDlg dialog(nullptr);
-    QCOMPARE(eintraege(dialog), DesignEintraege);
+    QCOMPARE(eintraege(dialog), StartEintraege);
     const QString pfad = m_ordner.filePath("Baum.bmp");
     QVERIFY(!hinzufuegen(dialog, pfad).gezeigt);
-    QCOMPARE(eintraege(dialog), DesignEintraege + QStringList{pfad});
+    QCOMPARE(eintraege(dialog), StartEintraege + QStringList{pfad});
     QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), pfad);
 
     // Taken as typed, and again when it is already there.
     const QString umweg = m_ordner.path() + "/./Ordner.bmp/../Baum.bmp";
     QVERIFY(!hinzufuegen(dialog, umweg).gezeigt);
     QVERIFY(!hinzufuegen(dialog, pfad).gezeigt);
-    QCOMPARE(eintraege(dialog), DesignEintraege + QStringList({pfad, umweg, pfad}));
+    QCOMPARE(eintraege(dialog), StartEintraege + QStringList({pfad, umweg, pfad}));
 }
 
 void TestTOptionenDlg::falscheEndung()
@@ -120,7 +120,7 @@ void TestTOptionenDlg::falscheEndung()
         QCOMPARE(warnung.symbol, QMessageBox::Warning);
         QCOMPARE(warnung.knoepfe, QStringList{"OK"});
     }
-    QCOMPARE(eintraege(dialog), DesignEintraege);
+    QCOMPARE(eintraege(dialog), StartEintraege);
     QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), m_ordner.filePath("Ordner.bmp/Bild"));
 }
 
@@ -146,7 +146,7 @@ void TestTOptionenDlg::nichtGefunden()
     QCOMPARE(warnung.titel, QStringLiteral("Warnung"));
     QCOMPARE(warnung.text, QStringLiteral("Die Datei %1 konnte nicht gefunden werden.").arg(name));
     QCOMPARE(warnung.knoepfe, QStringList{"OK"});
-    QCOMPARE(eintraege(dialog), DesignEintraege);
+    QCOMPARE(eintraege(dialog), StartEintraege);
 }
 
 void TestTOptionenDlg::entfernen()
@@ -157,11 +157,11 @@ void TestTOptionenDlg::entfernen()
     dialog.show();
 
     QTest::mouseClick(entfernen, Qt::LeftButton);
-    QCOMPARE(eintraege(dialog), DesignEintraege);
+    QCOMPARE(eintraege(dialog), StartEintraege);
 
     liste->setCurrentRow(1);
     QTest::mouseClick(entfernen, Qt::LeftButton);
-    QCOMPARE(eintraege(dialog), QStringList({DesignEintraege[0], DesignEintraege[2], DesignEintraege[3]}));
+    QCOMPARE(eintraege(dialog), QStringList({StartEintraege[0], StartEintraege[2], StartEintraege[3]}));
     // The removal leaves nothing selected; a second press removes nothing.
     QTest::mouseClick(entfernen, Qt::LeftButton);
     QCOMPARE(eintraege(dialog).size(), 3);
