@@ -26,9 +26,7 @@ std::unique_ptr<TKarte> BildKarte()
 std::unique_ptr<TKarte> StartKarte()
 {
     auto karte = std::make_unique<TKarte>();
-    // The start-up map looks for its tile sheets in the working directory.
-    QDir::setCurrent(QStringLiteral(ZENDARO_TILES_DIR));
-    StandardKarteAnlegen(*karte);
+    StandardKarteAnlegen(*karte, {QStringLiteral(ZENDARO_TILES_DIR)});
     return karte;
 }
 

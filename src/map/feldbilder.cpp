@@ -2,7 +2,6 @@
 
 #include "apperror.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -71,16 +70,6 @@ QImage BlattLaden(const Blatt &blatt, const QStringList &ordner)
 }
 
 } // namespace
-
-QStringList DatenOrdner()
-{
-    QStringList ordner{QDir::currentPath()};
-    if (QCoreApplication::instance()) {
-        const QString programm = QCoreApplication::applicationDirPath();
-        ordner << programm << QDir(programm).filePath(QStringLiteral("../share/zendaro"));
-    }
-    return ordner;
-}
 
 void FeldBilderErzeugen(TKarte &karte, const QStringList &ordner)
 {

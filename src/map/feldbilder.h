@@ -1,14 +1,11 @@
 #pragma once
 
+#include "datenordner.h"
 #include "karte.h"
 
 #include <QStringList>
 
 class QPainter;
-
-// Folders searched for the tile sheets, in order: the working directory, the
-// program's own folder, and the installed data folder beside it.
-QStringList DatenOrdner();
 
 // Builds the 44 tile images of the map from Scene1.scn, Scene2.scn and
 // Scene3.scn, looked up in the given folders. Throws AppError ("Datei %s kann

@@ -20,7 +20,7 @@ void StandardmasseSetzen(TKarte &karte)
 
 } // namespace
 
-void StandardKarteAnlegen(TKarte &karte)
+void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner)
 {
     StandardmasseSetzen(karte);
     karte.AnzahlSeiten = 4;
@@ -30,7 +30,7 @@ void StandardKarteAnlegen(TKarte &karte)
         for (int seite = 1; seite <= karte.AnzahlSeiten; ++seite)
             karte.Felder[seite][feld] = static_cast<std::uint8_t>(Zufall::Random(4));
     }
-    FeldBilderErzeugen(karte);
+    FeldBilderErzeugen(karte, blattOrdner.isEmpty() ? DatenOrdner() : blattOrdner);
 }
 
 void StandardGroesseSetzen(TKarte &karte, std::uint8_t seiten)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -31,9 +32,10 @@ struct TKarte
 };
 
 // Sizes and a pseudo-random grid of 4 pages x 176 fields (codes 0..3), then the
-// tile images. Name and time limit are left as they are. Throws AppError when a
-// tile sheet is missing or broken; the sizes and grid are set by then.
-void StandardKarteAnlegen(TKarte &karte);
+// tile images from the sheets in `blattOrdner` (empty: the usual data folders).
+// Name and time limit are left as they are. Throws AppError when a tile sheet
+// is missing or broken; the sizes and grid are set by then.
+void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner = {});
 
 // Fields per row: SeitenBreite div FeldGroesse, 0 when the field size is 0.
 std::int32_t Spalten(const TKarte &karte);

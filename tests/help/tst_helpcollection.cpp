@@ -103,7 +103,7 @@ void TestHelpCollection::lookupOrder()
     QCOMPARE(HelpCollection::find({empty.path()}), QString());
     QCOMPARE(HelpCollection::find({}), QString());
 
-    const QStringList folders = HelpCollection::folders();
+    const QStringList folders = DatenOrdner();
     QCOMPARE(folders.size(), 3);
     QCOMPARE(folders.at(0), QDir::currentPath());
     QCOMPARE(folders.at(1), QCoreApplication::applicationDirPath());

@@ -56,16 +56,14 @@ private slots:
     void fehlendesBlattBrichtNachDemRasterAb()
     {
         QTemporaryDir leer;
-        QDir::setCurrent(leer.path());
         Zufall::RandSeed() = 0;
         auto karte = std::make_unique<TKarte>();
         try {
-            StandardKarteAnlegen(*karte);
+            StandardKarteAnlegen(*karte, {leer.path()});
             QFAIL("a missing sheet must raise an error");
         } catch (const AppError &e) {
             QCOMPARE(e.message(), QStringLiteral("Datei Scene1.scn kann nicht geöffnet werden"));
         }
-        QDir::setCurrent(m_blaetter.path());
         QCOMPARE(karte->AnzahlSeiten, 4);
         QCOMPARE(int(karte->Felder[3][1]), 3);
         QVERIFY(karte->FeldBilder[0].isNull());

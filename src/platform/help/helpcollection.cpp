@@ -1,6 +1,5 @@
 #include "helpcollection.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,12 +9,6 @@ namespace {
 // Namespace and virtual folder of the pages, as zendaro.qhp declares them.
 constexpr char PageRoot[] = "qthelp://zendaro.hilfe/hilfe/";
 } // namespace
-
-QStringList folders()
-{
-    const QString program = QCoreApplication::applicationDirPath();
-    return {QDir::currentPath(), program, QDir::cleanPath(program + QStringLiteral("/../share/zendaro"))};
-}
 
 QString find(const QStringList &searchFolders)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datenordner.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -9,12 +11,8 @@ namespace HelpCollection {
 
 inline constexpr char FileName[] = "zendaro.qhc";
 
-// Folders searched for the collection, in order: the working directory, the
-// program's own folder, and the installed data folder beside it.
-QStringList folders();
-
-// The collection in the first of the folders that holds it; empty if none.
-QString find(const QStringList &searchFolders = folders());
+// The collection in the first of the data folders that holds it; empty if none.
+QString find(const QStringList &searchFolders = DatenOrdner());
 
 // The address of a page file of the collection, e.g. "index.html".
 QUrl page(const QString &fileName);
