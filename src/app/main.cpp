@@ -1,7 +1,7 @@
 #include "soundplayer.h"
 #include "tzendaromain.h"
-#include "zendaroapplication.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -30,14 +30,18 @@ QIcon ProgrammSymbol()
 // The command line is not read: every start shows the start-up map.
 int main(int argc, char *argv[])
 {
-    TZendaroApplication app(argc, argv);
+    QApplication app(argc, argv);
     QtAufDeutsch(app);
     app.setWindowIcon(ProgrammSymbol());
 
     // Start-up order: the splash window first, then the help file and the
-    // application title (fehlerbox.h), then the main window, then the
-    // dialogs, all hidden; the main window is shown last.
+    // application title (fehlerbox.h), then the main window, which creates
+    // the map properties dialog after itself; the main window is shown last.
     TZendaroMain ZendaroMain(std::make_unique<ThreadSoundPlayer>(PulseOutput));
+    // Only the main window's close step ends the program, also while another
+    // top-level window such as the splash is still open.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&ZendaroMain, &TZendaroMain::geschlossen, &app, &QCoreApplication::quit);
     ZendaroMain.showMaximized();
     return app.exec();
 }

@@ -9,10 +9,12 @@
 #include "soundplayer.h"
 #include "standardleiste.h"
 #include "symbolanimation.h"
+#include "tdialog1.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -43,6 +45,7 @@ TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, QWidget *parent)
     oberflaecheAnlegen();
     befehleVerbinden();
     FormCreate();
+    dialogeAnlegen();
 }
 
 TZendaroMain::~TZendaroMain() = default;
@@ -99,8 +102,58 @@ void TZendaroMain::oberflaecheAnlegen()
     ScrollBox1->setFocus();
 }
 
+// The file dialogs keep their own last names between showings; Open takes
+// any typed name, Save overwrites without asking.
+void TZendaroMain::dialogeAnlegen()
+{
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    for (QFileDialog *dialog : {OpenDialog1, SaveDialog1})
+        dialog->setNameFilter(QStringLiteral("Karte (*.map)"));
+
+    Dialog1 = new TDialog1(Karte, this);
+    Dialog1->setObjectName(QStringLiteral("Dialog1"));
+    connect(Dialog1, &TDialog1::karteGeaendert, this, [this] { KarteGeaendert = true; });
+    connect(Dialog1, &TDialog1::groesseGeaendert, this, [this] {
+        seitenNeuAnordnen();
+        KarteGeaendert = true;
+    });
+}
+
+void TZendaroMain::befehl(const std::function<void()> &ausfuehren)
+{
+    try {
+        ausfuehren();
+    } catch (const AppError &fehler) {
+        FehlerZeigen(this, fehler.message());
+    }
+}
+
+void TZendaroMain::verbinden(QAction *action, void (TZendaroMain::*handler)())
+{
+    connect(action, &QAction::triggered, this, [this, handler] { befehl([this, handler] { (this->*handler)(); }); });
+}
+
 void TZendaroMain::befehleVerbinden()
 {
+    verbinden(Menue.NeueKarte1, &TZendaroMain::NeueKarte1Click);
+    verbinden(Menue.LumerantKarte1, &TZendaroMain::LumerantKarte1Click);
+    verbinden(Menue.ffnen1, &TZendaroMain::Karteladen1Click);
+    verbinden(Menue.Eigenschaften1, &TZendaroMain::Eigenschaften1Click);
+    connect(Menue.Speichern1, &QAction::triggered, this, [this] { befehl([this] { Speichern1Click(); }); });
+    connect(Menue.Speichernunter1, &QAction::triggered, this, [this] { befehl([this] { Speichernunter1Click(); }); });
+    connect(Panel1->ToolButton1, &QToolButton::clicked, Menue.LumerantKarte1, &QAction::trigger);
+    connect(Panel1->ToolButton2, &QToolButton::clicked, Menue.ffnen1, &QAction::trigger);
+    // The floppy disk saves, as its picture promises.
+    connect(Panel1->ToolButton3, &QToolButton::clicked, Menue.Speichern1, &QAction::trigger);
+
     connect(HolderPanel, &TPalettenLeiste::feldtypGewaehlt, this, &TZendaroMain::FeldButtonClick);
     for (QAction *punkt : Menue.feldPunkte) {
         const auto code = std::uint8_t(punkt->data().toUInt());
@@ -274,10 +327,18 @@ void TZendaroMain::Statusleiste1Click()
     StatusBar1->setVisible(Menue.Statusleiste1->isChecked());
 }
 
+// The page surfaces paint every pixel themselves, so Qt leaves them out when
+// only their container is invalidated; each is asked to repaint.
 void TZendaroMain::Darstellungerneuern1Click()
 {
     for (TSeitenFlaeche *flaeche : PaintBoxen)
         flaeche->update();
+}
+
+void TZendaroMain::seitenNeuAnordnen()
+{
+    SeitenAnordnen(Karte, PaintBoxen, *ScrollBox1->widget());
+    Darstellungerneuern1Click();
 }
 
 void TZendaroMain::Gestalter1Click()

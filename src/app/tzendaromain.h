@@ -8,16 +8,23 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 
+class QFileDialog;
 class QFrame;
 class QScrollArea;
 class QStatusBar;
 class QTimer;
 class SoundPlayer;
+class TDialog1;
 class TPalettenLeiste;
 class TStandardleiste;
+
+// The answer of the save prompt. Abgebrochen also stands for a Yes whose
+// Save wrote nothing: the calling command must not go on and lose the map.
+enum class SpeicherAntwort : std::uint8_t { Gespeichert = 0, NichtGespeichert = 1, Abgebrochen };
 
 // The main window ZendaroMain. It owns the one map and the editor's shared
 // state; the handlers are named after their control and event.
@@ -49,6 +56,9 @@ public:
     std::array<TSeitenFlaeche *, 16> PaintBoxen{};
     QStatusBar *StatusBar1;
     QTimer *Timer2;
+    QFileDialog *OpenDialog1;
+    QFileDialog *SaveDialog1;
+    TDialog1 *Dialog1 = nullptr;
 
     // The three group clips as RIFF WAVE data, empty when not loaded.
     QByteArray GrasSound;
@@ -56,6 +66,22 @@ public:
     QByteArray WasserSound;
     // Custom cursor 1; no control shows it yet.
     QCursor HilfeCursor;
+
+    SpeicherAntwort SaveBevorQuiting();
+
+    // The file commands report whether they wrote or read the map. Errors of
+    // the file system come as exceptions; the menu and tool bar run them
+    // through befehl(), which shows the standard error box.
+    void NeueKarte1Click();
+    void LumerantKarte1Click();
+    void Karteladen1Click();
+    bool Speichern1Click();
+    bool Speichernunter1Click();
+    void Eigenschaften1Click();
+
+signals:
+    // The close step has run and the window has closed: the program ends.
+    void geschlossen();
 
 public slots:
     void FeldButtonClick(std::uint8_t code);
@@ -73,8 +99,16 @@ public slots:
     void Beenden1Click();
     void FeldSoundSpielen();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void FormCreate();
+    void FormClose(QCloseEvent &event);
+    void dialogeAnlegen();
+    void befehl(const std::function<void()> &ausfuehren);
+    void verbinden(QAction *action, void (TZendaroMain::*handler)());
+    void seitenNeuAnordnen();
     void oberflaecheAnlegen();
     void befehleVerbinden();
 

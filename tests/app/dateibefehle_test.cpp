@@ -1,0 +1,398 @@
+#include "dateiname.h"
+#include "kartendatei.h"
+#include "modalfolge.h"
+#include "soundplayer.h"
+#include "standardleiste.h"
+#include "tzendaromain.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using M = ModalFolge;
+
+QByteArray lesen(const QString &pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// The dialog of a window answered in a sequence, by its object name.
+M::Aktion dialog1(const std::function<void(QWidget *)> &aktion)
+{
+    return [aktion](QWidget *w) {
+        QCOMPARE(w->objectName(), QStringLiteral("Dialog1"));
+        aktion(w);
+    };
+}
+
+} // namespace
+
+class DateibefehleTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TZendaroMain> w;
+    std::unique_ptr<QTemporaryDir> ordner;
+
+    QString pfad(const QString &name) const { return ordner->filePath(name); }
+
+    void malen(int feld = 2)
+    {
+        w->AktuellerFeldtyp = 51;
+        const QPoint p = FeldRechteck(w->Karte, feld).center();
+        QTest::mousePress(w->PaintBoxen[0], Qt::LeftButton, {}, p);
+        QTest::mouseRelease(w->PaintBoxen[0], Qt::LeftButton, {}, p);
+        QVERIFY(w->KarteGeaendert);
+    }
+
+    // A valid map file of one page of 176 fields, all sand.
+    QString sandKarte()
+    {
+        TKarte karte = w->Karte;
+        StandardGroesseSetzen(karte, 1);
+        karte.Felder[1].fill(51);
+        const QString datei = pfad("sand.map");
+        DateiSchreiben(karte, datei, QStringLiteral("Wüste"));
+        return datei;
+    }
+
+private slots:
+    void init()
+    {
+        ordner = std::make_unique<QTemporaryDir>();
+        w = std::make_unique<TZendaroMain>(nullptr);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    void cleanup()
+    {
+        w.reset();
+        ordner.reset();
+    }
+
+    void extensionOfAPath()
+    {
+        QCOMPARE(DateiErweiterung("/a/b/karte.map"), QStringLiteral(".map"));
+        QCOMPARE(DateiErweiterung("/a/b.d/karte"), QString());
+        QCOMPARE(DateiErweiterung("/a/b/karte."), QStringLiteral("."));
+        QCOMPARE(DateiErweiterung("/a/b/k.tar.Qkm"), QStringLiteral(".Qkm"));
+        QVERIFY(KartenErweiterung(".Map"));
+        QVERIFY(KartenErweiterung(".qKM"));
+        QVERIFY(!KartenErweiterung(".mapx"));
+        QVERIFY(!KartenErweiterung(""));
+        // Only a to z are upper-cased: a dotless i stays what it is.
+        QVERIFY(!KartenErweiterung(QStringLiteral(".qkm").replace('k', QChar(0x0138))));
+    }
+
+    // Right after start: no prompt, the dialog opens with "Unbenannt", and
+    // also after its Cancel the map is meadow and has no file.
+    void newRightAfterStart()
+    {
+        QString nameImDialog;
+        M folge{dialog1([&](QWidget *d) {
+            nameImDialog = d->findChild<QLineEdit *>("Edit1")->text();
+            qobject_cast<QDialog *>(d)->reject();
+        })};
+        w->AktuellerDateiname = pfad("alt.map");
+        w->Menue.NeueKarte1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QCOMPARE(folge.gesehen.size(), 1);
+        QCOMPARE(nameImDialog, QStringLiteral("Unbenannt"));
+        QCOMPARE(w->Karte.KartenName, QStringLiteral("Unbenannt"));
+        QVERIFY(w->AktuellerDateiname.isEmpty());
+        QVERIFY(!w->KarteGeaendert);
+        for (int s = 1; s <= 4; ++s)
+            for (int f = 1; f <= 176; ++f)
+                QCOMPARE(w->Karte.Felder[s][f], std::uint8_t(1));
+    }
+
+    void newAfterPaintingAsksFirst()
+    {
+        malen();
+        const auto vorher = w->Karte.Felder;
+        {
+            M folge{M::knopf(QMessageBox::Cancel)};
+            QTest::mouseClick(w->Panel1->ToolButton1, Qt::LeftButton);
+            QCOMPARE(folge.gesehen, QStringList{"Bestätigen|Sollen die Änderungen in der Karte gespeichert werden?"});
+        }
+        QVERIFY(w->Karte.Felder == vorher);
+        QVERIFY(w->KarteGeaendert);
+        M folge{M::knopf(QMessageBox::No), M::abbrechen()};
+        w->Menue.NeueKarte1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QCOMPARE(w->Karte.Felder[1][2], std::uint8_t(1));
+        QVERIFY(!w->KarteGeaendert);
+    }
+
+    void saveAsByExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warnung");   // the quoted extension, or null for none
+        QTest::newRow("no extension") << "karte" << "";
+        QTest::newRow(".Map") << "karte.Map" << QString();
+        QTest::newRow(".qkm") << "karte.qkm" << QString();
+        QTest::newRow(".txt") << "karte.txt" << ".txt";
+    }
+
+    // Mapped extensions are written at once; any other, none included, only
+    // after the warning's "OK", under the name exactly as typed.
+    void saveAsByExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, warnung);
+        w->Karte.KartenName = QStringLiteral("Insel");
+        malen();
+        const QString ziel = pfad(name);
+        M folge = warnung.isNull() ? M{M::datei(ziel)} : M{M::datei(ziel), M::knopf("OK")};
+        w->Menue.Speichernunter1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        if (!warnung.isNull()) {
+            QCOMPARE(folge.gesehen.at(1),
+                     QStringLiteral("Warnung|Wenn Sie die Spielkarte mit der Erweiterung \"%1\" abspeichern,\n"
+                                    " können Sie sie später möglicherweise nicht weiterverwenden.\n Fortfahren?")
+                         .arg(warnung));
+        }
+        QCOMPARE(folge.gesehen.size(), warnung.isNull() ? 1 : 2);
+        QCOMPARE(QDir(ordner->path()).entryList(QDir::Files), QStringList{name});
+        QVERIFY(lesen(ziel).contains("Insel"));
+        QCOMPARE(w->AktuellerDateiname, ziel);
+        QVERIFY(!w->KarteGeaendert);
+    }
+
+    void saveAsDeclinedTwiceWritesNothing()
+    {
+        malen();
+        w->Karte.KartenName = QStringLiteral("Insel");
+        M folge{M::datei(pfad("karte.txt")), M::knopf("Abbrechen"), M::abbrechen()};
+        w->Menue.Speichernunter1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QVERIFY(QDir(ordner->path()).isEmpty());
+        QVERIFY(w->AktuellerDateiname.isEmpty());
+        QVERIFY(w->KarteGeaendert);
+    }
+
+    // Without a real name the properties dialog comes first.
+    void saveAsAsksForANameFirst()
+    {
+        w->Karte.KartenName.clear();
+        M folge{dialog1([](QWidget *d) {
+                    d->findChild<QLineEdit *>("Edit1")->setText(QStringLiteral("Küste"));
+                    qobject_cast<QDialog *>(d)->accept();
+                }),
+                M::datei(pfad("k.map"))};
+        w->Menue.Speichern1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QVERIFY(lesen(pfad("k.map")).contains("K\xfcste"));
+    }
+
+    void saveWithANameWritesAtOnce()
+    {
+        malen();
+        w->AktuellerDateiname = pfad("seltsam.txt");
+        M folge{};
+        QTest::mouseClick(w->Panel1->ToolButton3, Qt::LeftButton);
+        QVERIFY(folge.gesehen.isEmpty());
+        QVERIFY(!lesen(pfad("seltsam.txt")).isEmpty());
+        QVERIFY(!w->KarteGeaendert);
+        // Not modified now: New asks nothing before its dialog.
+        M neu{M::abbrechen()};
+        w->Menue.NeueKarte1->trigger();
+        QCOMPARE(neu.gesehen.size(), 1);
+        QVERIFY(!neu.gesehen.at(0).startsWith("Bestätigen"));
+    }
+
+    void fileDialogsRememberTheirOwnNames()
+    {
+        const QString sand = sandKarte();
+        {
+            M folge{M::datei(sand)};
+            w->Menue.ffnen1->trigger();
+        }
+        QCOMPARE(w->OpenDialog1->selectedFiles().value(0), sand);
+        QVERIFY(w->SaveDialog1->selectedFiles().value(0) != sand);
+    }
+
+    // Open replaces the map only with a valid map; otherwise everything
+    // stays as it was, and the box names what went wrong.
+    void openThatFails_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("inhalt");   // null: no file at all
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("missing") << "fehlt.map" << QByteArray() << "Zendaro 1.0 für Windows|Datei nicht gefunden.";
+        QTest::newRow("wrong header")
+            << "kaputt.map" << QByteArray("keine Karte\r\n\r\n")
+            << "Fehler|Die Datei kaputt.map ist entweder beschädigt oder enthält keine gültige Spielkarte!";
+    }
+
+    void openThatFails()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        if (!inhalt.isNull()) {
+            QFile datei(pfad(name));
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            datei.write(inhalt);
+        }
+        malen();
+        w->AktuellerDateiname = pfad("vorher.map");
+        const TKarte vorher = w->Karte;
+        M folge{M::knopf(QMessageBox::No), M::datei(pfad(name)), M::knopf("OK")};
+        QTest::mouseClick(w->Panel1->ToolButton2, Qt::LeftButton);
+        QVERIFY(folge.alleBeantwortet());
+        QCOMPARE(folge.gesehen.at(2), meldung);
+        QVERIFY(w->Karte.Felder == vorher.Felder);
+        QCOMPARE(w->Karte.AnzahlSeiten, vorher.AnzahlSeiten);
+        QCOMPARE(w->AktuellerDateiname, pfad("vorher.map"));
+        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->PaintBoxen[3]->isVisible());
+    }
+
+    void openAfterPaintingWithNoReadsTheFile()
+    {
+        const QString sand = sandKarte();
+        malen();
+        M folge{M::knopf(QMessageBox::No), M::datei(sand)};
+        w->Menue.ffnen1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QCOMPARE(w->Karte.KartenName, QStringLiteral("Wüste"));
+        QCOMPARE(w->Karte.AnzahlSeiten, std::uint8_t(1));
+        QCOMPARE(w->Karte.Felder[1][2], std::uint8_t(51));
+        QCOMPARE(w->AktuellerDateiname, sand);
+        QCOMPARE(w->AktuelleSeite, 1);
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(w->PaintBoxen[0]->isVisible());
+        QVERIFY(!w->PaintBoxen[1]->isVisible());
+        QCOMPARE(w->ScrollBox1->widget()->size(), QSize(640, 440));
+    }
+
+    // A Yes whose Save writes nothing must not lose the painted map: the
+    // command is abandoned as after Cancel.
+    void yesThatSavesNothingAbandonsTheCommand_data()
+    {
+        QTest::addColumn<int>("befehl");   // 0 New, 1 Open, 2 close
+        QTest::newRow("New") << 0;
+        QTest::newRow("Open") << 1;
+        QTest::newRow("close") << 2;
+    }
+
+    void yesThatSavesNothingAbandonsTheCommand()
+    {
+        QFETCH(int, befehl);
+        w->Karte.KartenName = QStringLiteral("Insel");
+        malen();
+        const auto vorher = w->Karte.Felder;
+        QSignalSpy geschlossen(w.get(), &TZendaroMain::geschlossen);
+        // The third answer would let the command go on; it must not be asked.
+        M folge{M::knopf(QMessageBox::Yes), M::abbrechen(), befehl == 1 ? M::datei(sandKarte()) : M::abbrechen()};
+        if (befehl == 0)
+            w->Menue.NeueKarte1->trigger();
+        else if (befehl == 1)
+            w->Menue.ffnen1->trigger();
+        else
+            w->close();
+        QCOMPARE(folge.gesehen.size(), 2);   // prompt and the Save As dialog, nothing after
+        QVERIFY(w->Karte.Felder == vorher);
+        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->isVisible());
+        QCOMPARE(geschlossen.size(), 0);
+    }
+
+    void yesWhoseWriteFailsShowsTheErrorAndKeepsTheMap()
+    {
+        malen();
+        w->AktuellerDateiname = pfad("fehlt/karte.map");
+        const auto vorher = w->Karte.Felder;
+        M folge{M::knopf(QMessageBox::Yes), M::knopf(QMessageBox::Ok), M::knopf(QMessageBox::Yes),
+                M::knopf(QMessageBox::Ok)};
+        w->Menue.NeueKarte1->trigger();
+        QCOMPARE(folge.gesehen.size(), 2);
+        QVERIFY(folge.gesehen.at(1).startsWith("Zendaro 1.0 für Windows|"));
+        QVERIFY(w->Karte.Felder == vorher);
+        QVERIFY(w->KarteGeaendert);
+        QCOMPARE(w->AktuellerDateiname, pfad("fehlt/karte.map"));
+        w->close();
+        QVERIFY(folge.alleBeantwortet());
+        QVERIFY(w->isVisible());
+    }
+
+    void closeAlwaysAsks()
+    {
+        QSignalSpy geschlossen(w.get(), &TZendaroMain::geschlossen);
+        {
+            M folge{M::knopf(QMessageBox::Cancel)};
+            QVERIFY(!w->close());
+            QCOMPARE(folge.gesehen.size(), 1);
+        }
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(!w->Karte.FeldBilder[0].isNull());
+        {
+            malen();
+            w->AktuellerDateiname = pfad("ende.map");
+            M folge{M::knopf(QMessageBox::Yes)};
+            QVERIFY(w->close());
+        }
+        QVERIFY(lesen(pfad("ende.map")).size() > 0);
+        QCOMPARE(geschlossen.size(), 1);
+        // The close step has released the tile images and the sounds.
+        for (const QImage &bild : w->Karte.FeldBilder)
+            QVERIFY(bild.isNull());
+        QVERIFY(w->GrasSound.isEmpty() && w->SandSound.isEmpty() && w->WasserSound.isEmpty());
+    }
+
+    void closeWithNoWritesNothing()
+    {
+        malen();
+        w->AktuellerDateiname = pfad("nein.map");
+        M folge{M::knopf(QMessageBox::No)};
+        QVERIFY(w->close());
+        QVERIFY(!QFile::exists(pfad("nein.map")));
+    }
+
+    // The user's edits in the properties dialog count as changes; its own
+    // loading does not.
+    void propertiesEditMarksModified()
+    {
+        {
+            M folge{dialog1([](QWidget *d) { qobject_cast<QDialog *>(d)->reject(); })};
+            w->Menue.Eigenschaften1->trigger();
+        }
+        QVERIFY(!w->KarteGeaendert);
+        M folge{dialog1([](QWidget *d) {
+            QTest::keyClicks(d->findChild<QLineEdit *>("Edit1"), "x");
+            qobject_cast<QDialog *>(d)->reject();
+        })};
+        w->Menue.Eigenschaften1->trigger();
+        QVERIFY(w->KarteGeaendert);
+    }
+
+    void sizeChangeOnOkLaysOutThePages()
+    {
+        M folge{dialog1([](QWidget *d) {
+            d->findChild<QRadioButton *>("Btn9x176Felder")->click();
+            d->findChild<QPushButton *>("BitBtn3")->click();
+        })};
+        w->Menue.Eigenschaften1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QCOMPARE(w->Karte.AnzahlSeiten, std::uint8_t(9));
+        QVERIFY(w->PaintBoxen[8]->isVisible());
+        QVERIFY(!w->PaintBoxen[9]->isVisible());
+        QCOMPARE(w->ScrollBox1->widget()->size(), QSize(1920, 1320));
+        QCOMPARE(w->Karte.Felder[9][1], std::uint8_t(1));
+        QVERIFY(w->KarteGeaendert);
+    }
+};
+
+QTEST_MAIN(DateibefehleTest)
+#include "dateibefehle_test.moc"
