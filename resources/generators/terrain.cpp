@@ -42,20 +42,24 @@ double smooth(double e0, double e1, double v)
 
 Rgb grass(int x, int y)
 {
+    // Gentle large-scale shading (a strong one shows the 40-pixel repeat
+    // across a whole map) under lively blades of grass.
     const double n = tiledFbm(x, y, 1);
-    Rgb c = mix({54, 108, 36}, {104, 160, 60}, smooth(0.2, 0.8, n));
+    Rgb c = mix({64, 122, 42}, {90, 148, 54}, n);
     const double g = grain(x, y, 2);
-    if (g > 0.90)
-        c = mix(c, {140, 186, 82}, 0.55);
-    else if (g < 0.10)
-        c = mix(c, {34, 78, 26}, 0.55);
+    if (g > 0.88)
+        c = mix(c, {136, 184, 80}, 0.55);
+    else if (g > 0.76)
+        c = mix(c, {110, 166, 66}, 0.4);
+    else if (g < 0.12)
+        c = mix(c, {38, 84, 28}, 0.55);
     return c;
 }
 
 Rgb sand(int x, int y)
 {
     const double n = tiledFbm(x, y, 3);
-    Rgb c = mix({206, 174, 112}, {234, 210, 150}, smooth(0.2, 0.8, n));
+    Rgb c = mix({212, 182, 120}, {232, 206, 146}, n);
     const double ripple = std::sin(2 * Pi * (2 * x + 5 * y) / 40.0 + 5 * tiledNoise(x, y, 10, 4));
     c = mix(c, ripple > 0 ? Rgb{244, 224, 170} : Rgb{190, 156, 98}, std::abs(ripple) * 0.18);
     const double g = grain(x, y, 5);
