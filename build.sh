@@ -9,12 +9,13 @@ cd "$(dirname "$0")"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-translations-l10n
-  libpulse-dev libgl-dev fonts-dejavu-core
+  libpulse-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
   libbenchmark-dev
 )
-# Only the tests need these: a virtual X display for the end-to-end test and
-# clang's libFuzzer for the map reader.
-TEST_PACKAGES=(xvfb xdotool x11-utils clang libclang-rt-14-dev)
+# Only the tests need these: a virtual X display and screenshots for the
+# end-to-end tests, clang's libFuzzer for the map reader, and dpkg-shlibdeps
+# for the package's dependency line.
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev dpkg-dev file)
 
 install_missing() {
   local missing=()
@@ -46,6 +47,20 @@ fuzz() {
     -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
 }
 
+sanitized_tests() {
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENDARO_SANITIZE=ON -DZENDARO_BENCH=OFF
+  cmake --build build-asan
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j2 -E '^e2e_'
+}
+
+package_check() {
+  (cd build && cpack -G DEB)
+  tests/package/check_installed.sh build/zendaro_*.deb
+}
+
 case "${1:-}" in
   run)
     install_missing "${PACKAGES[@]}"
@@ -55,8 +70,10 @@ case "${1:-}" in
   test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build
-    fuzz "${FUZZ_SECONDS:-60}"
     ctest --test-dir build --output-on-failure -j2
+    fuzz "${FUZZ_SECONDS:-60}"
+    sanitized_tests
+    package_check
     ;;
   *)
     echo "usage: $0 run|test" >&2
