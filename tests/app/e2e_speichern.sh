@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# End to end on a virtual display: start the editor, paint three fields of
+# sand through the "&Karte" menu and the mouse, save through "Speichern
+# unter" and the real file dialog, check the file with zendaro-map, and end
+# the program through "&Beenden".
+#   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+arbeit=$(mktemp -d)
+karte="$arbeit/e2e.map"
+xvfb="" app=""
+
+aufraeumen() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+warten() {  # warten SEKUNDEN BEFEHL...: until the command succeeds
+  local ende=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $ende ] && { echo "Zeitüberschreitung: $*" >&2; return 1; }
+    sleep 0.1
+  done
+}
+
+# Xvfb picks a free display number itself and writes it to the pipe.
+exec 3> "$arbeit/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+warten 10 test -s "$arbeit/display"
+export DISPLAY=":$(cat "$arbeit/display")"
+warten 10 xdotool getmouselocation
+warten 10 xdotool getmouselocation
+
+export XDG_RUNTIME_DIR="$arbeit/runtime"
+(cd "$bin" && exec ./zendaro) &
+app=$!
+warten 15 xdotool search --onlyvisible --name "^Lumerant! Zendaro$"
+# Without a window manager nobody gives a window the keyboard.
+fenster=$(xdotool search --onlyvisible --name "^Lumerant! Zendaro$" | head -1)
+xdotool windowfocus "$fenster"
+sleep 0.5
+
+# "&Karte" > "&Sand" > "&einfach" selects tile 51.
+xdotool key alt+k; sleep 0.3; xdotool key s; sleep 0.3; xdotool key e; sleep 0.3
+# Three neighbouring fields of page 1; the pages begin below the tool bar
+# and the palette strip, well above y 150.
+for x in 20 60 100; do
+  xdotool mousemove "$x" 250 click 1
+  sleep 0.1
+done
+
+# "&Datei" > "Speichern &unter ...": the start-up map has no name, so the
+# properties dialog comes first (closed with Escape), then the file dialog,
+# whose name field has the focus.
+xdotool key alt+d; sleep 0.3; xdotool key u
+warten 10 xdotool search --onlyvisible --name "^Karteneigenschaften$"
+sleep 0.3; xdotool key Escape
+sleep 1
+xdotool type --delay 20 "$karte"
+xdotool key Return
+warten 10 test -s "$karte"
+
+"$bin/zendaro-map" check "$karte"
+# The grid closes the file, field by field with the four pages side by side:
+# three fields of page 1 hold 51, side by side in one row, and nothing else.
+tr -d '\r' < "$karte" | awk '
+  /^-?[0-9]+$/ { wert[++n] = $0 }
+  END {
+    for (i = 0; i < 4 * 176; ++i) {
+      if (wert[n - 704 + 1 + i] != 51) continue
+      feld = int(i / 4) + 1; seite = i % 4 + 1
+      if (seite != 1) { print "Sand auf Seite " seite; exit 1 }
+      gemalt[++g] = feld
+    }
+    if (g != 3 || gemalt[2] != gemalt[1] + 1 || gemalt[3] != gemalt[1] + 2 || int((gemalt[1] - 1) / 16) != int((gemalt[3] - 1) / 16)) {
+      print "gemalte Felder:", gemalt[1], gemalt[2], gemalt[3], g; exit 1
+    }
+  }'
+
+# Ending always asks; the map is saved, so "Nein" ends the program.
+xdotool windowfocus "$fenster"; sleep 0.3
+xdotool key alt+d; sleep 0.3; xdotool key b
+warten 10 xdotool search --onlyvisible --name "^Bestätigen$"
+sleep 0.3; xdotool key alt+n
+warten 10 bash -c "! kill -0 $app"
+app=""
+echo "e2e: gespeichert, geprüft und beendet"
