@@ -1,29 +1,36 @@
 #include "standardleiste.h"
 
 #include <QButtonGroup>
+#include <QPainter>
 #include <QToolButton>
 
+namespace {
+
+constexpr int kHoehe = 30;
+constexpr QSize kKnopf(23, 22);
+constexpr int kLuecke = 8;
+constexpr int kKnopfOben = (kHoehe - kKnopf.height()) / 2;
+
+} // namespace
+
 TStandardleiste::TStandardleiste(QWidget *parent)
-    : QToolBar(parent), m_paletten(new QButtonGroup(this))
+    : QFrame(parent), m_paletten(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Panel1"));
-    setWindowTitle(QStringLiteral("Standardleiste"));
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(16, 16));
+    setFixedHeight(kHoehe);
 
     ToolButton1 = knopf("ToolButton1", 0);
     ToolButton1->setContextMenuPolicy(Qt::CustomContextMenu);
     ToolButton2 = knopf("ToolButton2", 1);
     ToolButton3 = knopf("ToolButton3", 2);
-    addSeparator();
+    trenner();
     knopf("ToolButton5", 3, false);
     knopf("ToolButton6", 4, false);
-    addSeparator();
+    trenner();
     knopf("ToolButton8", 5, false);
     knopf("ToolButton9", 6, false);
     knopf("ToolButton10", 7, false);
-    addSeparator();
+    trenner();
     ToolButton12 = knopf("ToolButton12", 8);
     ToolButton13 = knopf("ToolButton13", 9);
     ToolButton14 = knopf("ToolButton14", 10);
@@ -33,11 +40,11 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     }
     m_paletten->setExclusive(true);
     ToolButton12->setChecked(true);
-    addSeparator();
+    trenner();
     GestalterButton = knopf("GestalterButton", 11, false);
     GestalterButton->setCheckable(true);
     ToolButton17 = knopf("ToolButton17", 12);
-    addSeparator();
+    trenner();
     ToolButton19 = knopf("ToolButton19", 13);
     ToolButton20 = knopf("ToolButton20", 14);
 }
@@ -47,9 +54,33 @@ QToolButton *TStandardleiste::knopf(const char *name, int bild, bool aktiv)
     auto *button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(QIcon(QStringLiteral(":/toolbar/%1").arg(bild)));
+    button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setEnabled(aktiv);
-    addWidget(button);
+    button->setGeometry(QRect(QPoint(m_x, kKnopfOben), kKnopf));
+    m_x += kKnopf.width();
     return button;
+}
+
+// A gap between groups, with a thin line in its middle.
+void TStandardleiste::trenner()
+{
+    auto *linie = new QFrame(this);
+    linie->setFrameShape(QFrame::VLine);
+    linie->setFrameShadow(QFrame::Sunken);
+    linie->setGeometry(m_x + (kLuecke - 2) / 2, kKnopfOben, 2, kKnopf.height());
+    m_x += kLuecke;
+}
+
+void TStandardleiste::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(0, 0, width() - 1, 0);
+    painter.drawLine(0, height() - 2, width() - 1, height() - 2);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(0, 1, width() - 1, 1);
+    painter.drawLine(0, height() - 1, width() - 1, height() - 1);
 }

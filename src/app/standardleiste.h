@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QToolBar>
+#include <QFrame>
 
 class QButtonGroup;
 class QToolButton;
 
-// The tool bar Panel1 ("Standardleiste"): flat buttons with the 16 x 16
-// pictures of ImageList1, left to right, with the palette switches in one
+// The tool bar Panel1 ("Standardleiste"): flat 23 x 22 buttons with the
+// 16 x 16 pictures of ImageList1, left to right with 8-pixel gaps between
+// the groups, edge lines at top and bottom. The palette switches form one
 // exclusive group.
-class TStandardleiste : public QToolBar
+class TStandardleiste : public QFrame
 {
     Q_OBJECT
 
@@ -26,8 +27,13 @@ public:
     QToolButton *ToolButton19;
     QToolButton *ToolButton20;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     QToolButton *knopf(const char *name, int bild, bool aktiv = true);
+    void trenner();
 
+    int m_x = 0;
     QButtonGroup *m_paletten;
 };

@@ -39,9 +39,6 @@ TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, QWidget *parent)
     setObjectName(QStringLiteral("ZendaroMain"));
     setWindowTitle(QStringLiteral("Lumerant! Zendaro"));
     resize(756, 575);
-    // The bars are switched from "&Ansicht" alone, so that the check marks and
-    // the bars always agree; Qt's own bar menu would bypass them.
-    setContextMenuPolicy(Qt::NoContextMenu);
     oberflaecheAnlegen();
     befehleVerbinden();
     FormCreate();
@@ -54,13 +51,13 @@ void TZendaroMain::oberflaecheAnlegen()
 {
     Menue = HauptMenueAnlegen(*menuBar(), *this);
 
-    Panel1 = new TStandardleiste(this);
-    addToolBar(Panel1);
-
     auto *mitte = new QWidget(this);
     auto *spalte = new QVBoxLayout(mitte);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
+
+    Panel1 = new TStandardleiste(mitte);
+    spalte->addWidget(Panel1);
 
     HolderPanel = new TPalettenLeiste(mitte);
     spalte->addWidget(HolderPanel);

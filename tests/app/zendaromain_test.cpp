@@ -84,6 +84,9 @@ private slots:
         QVERIFY(w->Panel1->ToolButton12->isChecked());
         QVERIFY(!w->Panel1->ToolButton13->isChecked());
         QVERIFY(!w->Panel1->ToolButton14->isChecked());
+        QCOMPARE(w->Panel1->ToolButton12->geometry().topLeft().x(), 208);
+        QCOMPARE(w->Panel1->ToolButton13->x(), 231);
+        QCOMPARE(w->Panel1->ToolButton14->x(), 254);
         for (const char *erster : {"NurGrasButton", "EinfachSandButton", "PuresWasserButton"})
             QVERIFY2(knopf(erster)->isChecked(), erster);
         for (int n = 1; n <= 16; ++n)
