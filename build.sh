@@ -15,7 +15,7 @@ PACKAGES=(
 # Only the tests need these: a virtual X display and screenshots for the
 # end-to-end tests, clang's libFuzzer for the map reader, and dpkg-shlibdeps
 # for the package's dependency line.
-TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev dpkg-dev file)
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang clang-tidy libclang-rt-14-dev dpkg-dev file)
 
 install_missing() {
   local missing=()
@@ -56,6 +56,15 @@ sanitized_tests() {
     ctest --test-dir build-asan --output-on-failure -j2 -E '^e2e_'
 }
 
+tidy() {
+  run-clang-tidy -quiet -p build -j2 "$PWD/src/" > build/clang-tidy.log 2>&1 || {
+    grep -E "(warning|error):" build/clang-tidy.log | sort -u
+    echo "clang-tidy found problems (build/clang-tidy.log)"
+    return 1
+  }
+  echo "clang-tidy: src/ is clean"
+}
+
 package_check() {
   (cd build && cpack -G DEB)
   tests/package/check_installed.sh build/zendaro_*.deb
@@ -71,6 +80,7 @@ case "${1:-}" in
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build
     ctest --test-dir build --output-on-failure -j2
+    tidy
     fuzz "${FUZZ_SECONDS:-60}"
     sanitized_tests
     package_check

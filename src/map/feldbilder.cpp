@@ -48,7 +48,7 @@ constexpr std::array<Ausschnitt, AnzahlFeldBilder> kAusschnitte = {{
 QString BlattPfad(const char *datei, const QStringList &ordner)
 {
     for (const QString &dir : ordner) {
-        const QString pfad = QDir(dir).filePath(QString::fromLatin1(datei));
+        QString pfad = QDir(dir).filePath(QString::fromLatin1(datei));
         if (QFileInfo(pfad).isFile())
             return pfad;
     }
