@@ -7,6 +7,8 @@
 #include "terrain.h"
 #include "tilelayout.h"
 
+#include "feldbilder.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -31,7 +33,7 @@ QImage landscape()
     QPainter p(&map);
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 8; ++c)
-            p.drawImage(c * art::TileSize, r * art::TileSize, art::paintTile(art::imageOfCode(codes[r][c])));
+            p.drawImage(c * art::TileSize, r * art::TileSize, art::paintTile(BildNummer(codes[r][c])));
     return map;
 }
 

@@ -8,6 +8,9 @@
 #include "terrain.h"
 #include "tilelayout.h"
 
+#include "feldbilder.h"
+#include "feldkatalog.h"
+
 #include <QDir>
 #include <QPainter>
 
@@ -30,15 +33,15 @@ QList<QImage> paintSheets()
         sheet.fill(GridColour);
         sheets.append(sheet);
     }
-    for (int i = 0; i < int(art::TileSlots.size()); ++i) {
-        const art::TileSlot &slot = art::TileSlots[i];
+    for (int i = 0; i < AnzahlFeldBilder; ++i) {
+        const Ausschnitt &slot = BildAusschnitte()[i];
         const QImage tile = art::paintTile(i);
-        QImage &sheet = sheets[slot.sheet];
-        const int width = slot.right - slot.left;
+        QImage &sheet = sheets[slot.blatt];
+        const int width = slot.rechts - slot.links;
         for (int sx = 0; sx < width; ++sx) {
             const int tx = width == art::TileSize ? sx : std::min(39, int(std::lround(sx * 40.0 / width)));
             for (int y = 0; y < art::TileSize; ++y)
-                sheet.setPixel(slot.left + sx, slot.top + y, tile.pixel(tx, y));
+                sheet.setPixel(slot.links + sx, slot.oben + y, tile.pixel(tx, y));
         }
     }
     return sheets;
@@ -47,11 +50,11 @@ QList<QImage> paintSheets()
 // The image as the program cuts it from the sheet.
 QImage cut(const QList<QImage> &sheets, int image)
 {
-    const art::TileSlot &slot = art::TileSlots[image];
+    const Ausschnitt &slot = BildAusschnitte()[image];
     QImage out(art::TileSize, art::TileSize, QImage::Format_RGB32);
     QPainter p(&out);
-    p.drawImage(QRect(0, 0, art::TileSize, art::TileSize), sheets[slot.sheet],
-                QRect(slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top));
+    p.drawImage(QRect(0, 0, art::TileSize, art::TileSize), sheets[slot.blatt],
+                QRect(slot.links, slot.oben, slot.rechts - slot.links, slot.unten - slot.oben));
     return out;
 }
 
@@ -90,7 +93,7 @@ QImage layout(const QList<QImage> &sheets, const std::vector<std::vector<int>> &
     QPainter p(&out);
     for (size_t r = 0; r < codes.size(); ++r)
         for (size_t c = 0; c < codes[r].size(); ++c)
-            p.drawImage(int(c) * art::TileSize, int(r) * art::TileSize, cut(sheets, art::imageOfCode(codes[r][c])));
+            p.drawImage(int(c) * art::TileSize, int(r) * art::TileSize, cut(sheets, BildNummer(codes[r][c])));
     p.end();
     return out.scaled(out.size() * scale);
 }
@@ -144,12 +147,13 @@ int main(int argc, char **argv)
     QList<QImage> sheets;
     for (int s = 0; s < 3; ++s) {
         sheets.append(art::toIndexed(rgbSheets[s], palette));
-        if (!save(sheets[s], root + "/tiles/" + art::SheetNames[s], "BMP"))
+        if (!save(sheets[s], root + "/tiles/" + BlattNamen()[s], "BMP"))
             return 1;
     }
 
-    for (int code : art::PaletteCodes) {
-        const QImage small = sharpen(cut(sheets, art::imageOfCode(code))
+    for (const FeldTyp &typ : FeldKatalog()) {
+        const int code = typ.code;
+        const QImage small = sharpen(cut(sheets, BildNummer(typ.code))
                                          .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         const QImage indexed = art::toIndexed(small, art::fitPalette({small}, 16));
         if (!save(indexed, QString("%1/palette/%2.png").arg(root).arg(code), "PNG"))

@@ -5,6 +5,9 @@
 
 #include "tilelayout.h"
 
+#include "feldbilder.h"
+#include "feldkatalog.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QSet>
@@ -14,15 +17,6 @@
 #include <cmath>
 
 namespace {
-
-QImage cutTile(const QImage &sheet, const art::TileSlot &slot)
-{
-    QImage out(art::TileSize, art::TileSize, QImage::Format_RGB32);
-    QPainter p(&out);
-    p.drawImage(QRect(0, 0, art::TileSize, art::TileSize), sheet,
-                QRect(slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top));
-    return out;
-}
 
 enum Edge { Top, Bottom, Left, Right };
 
@@ -88,14 +82,11 @@ private:
 
 void ResourceCheck::initTestCase()
 {
-    QList<QImage> sheets;
-    for (const char *name : art::SheetNames) {
-        const QImage sheet(QString(ZENDARO_DATA_DIR) + "/" + name);
-        QVERIFY2(!sheet.isNull(), name);
-        sheets.append(sheet);
-    }
-    for (const art::TileSlot &slot : art::TileSlots)
-        m_tiles.append(cutTile(sheets[slot.sheet], slot));
+    // The tiles exactly as the program cuts them from the shipped sheets.
+    TKarte karte;
+    karte.FeldGroesse = art::TileSize;
+    FeldBilderErzeugen(karte, {QStringLiteral(ZENDARO_DATA_DIR)});
+    m_tiles = QList<QImage>(karte.FeldBilder.begin(), karte.FeldBilder.end());
 }
 
 void ResourceCheck::pictures_data()
@@ -104,8 +95,8 @@ void ResourceCheck::pictures_data()
     QTest::addColumn<QSize>("size");
     for (int i = 0; i < 15; ++i)
         QTest::addRow("toolbar %d", i) << QString(":/toolbar/%1").arg(i) << QSize(16, 16);
-    for (int code : art::PaletteCodes)
-        QTest::addRow("palette %d", code) << QString(":/palette/%1").arg(code) << QSize(16, 16);
+    for (const FeldTyp &typ : FeldKatalog())
+        QTest::addRow("palette %d", typ.code) << QString(":/palette/%1").arg(typ.code) << QSize(16, 16);
     for (int i = 1; i <= 4; ++i)
         QTest::addRow("ICON%d", i) << QString(":/icon/ICON%1").arg(i) << QSize(32, 32);
     for (int size : {16, 32, 48, 256})
@@ -130,7 +121,8 @@ void ResourceCheck::pictures()
 
 void ResourceCheck::paletteButtonsUseSixteenColours()
 {
-    for (int code : art::PaletteCodes) {
+    for (const FeldTyp &typ : FeldKatalog()) {
+        const int code = typ.code;
         const QImage image(QString(":/palette/%1").arg(code));
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y)
@@ -212,8 +204,8 @@ void ResourceCheck::sounds()
 
 void ResourceCheck::sheets()
 {
-    for (size_t s = 0; s < art::SheetNames.size(); ++s) {
-        const QString path = QString(ZENDARO_DATA_DIR) + "/" + art::SheetNames[s];
+    for (size_t s = 0; s < BlattNamen().size(); ++s) {
+        const QString path = QString(ZENDARO_DATA_DIR) + "/" + BlattNamen()[s];
         QImage sheet;
         QVERIFY(sheet.load(path, "BMP"));
         QCOMPARE(sheet.format(), QImage::Format_Indexed8);
@@ -283,14 +275,14 @@ void ResourceCheck::bordersContinueAcrossNeighbours()
     };
     for (qsizetype r = 0; r < layout.size(); ++r) {
         for (qsizetype c = 0; c < layout[r].size(); ++c) {
-            const QImage &here = m_tiles[art::imageOfCode(layout[r][c])];
+            const QImage &here = m_tiles[BildNummer(layout[r][c])];
             if (c + 1 < layout[r].size()) {
-                const QImage &right = m_tiles[art::imageOfCode(layout[r][c + 1])];
+                const QImage &right = m_tiles[BildNummer(layout[r][c + 1])];
                 const int n = mismatches(edgePixels(here, Right), edgePixels(right, Left));
                 QVERIFY2(n <= 2, qPrintable(QString("row %1, tiles %2|%3: %4 pixels").arg(r).arg(c).arg(c + 1).arg(n)));
             }
             if (r + 1 < layout.size()) {
-                const QImage &below = m_tiles[art::imageOfCode(layout[r + 1][c])];
+                const QImage &below = m_tiles[BildNummer(layout[r + 1][c])];
                 const int n = mismatches(edgePixels(here, Bottom), edgePixels(below, Top));
                 QVERIFY2(n <= 2, qPrintable(QString("column %1, rows %2/%3: %4 pixels").arg(c).arg(r).arg(r + 1).arg(n)));
             }

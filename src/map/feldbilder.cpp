@@ -22,15 +22,8 @@ constexpr std::array<Blatt, 3> kBlaetter = {{
     {"Scene3.scn", {122, 40}},
 }};
 
-struct Ausschnitt
-{
-    int blatt; // index into kBlaetter
-    int links, oben, rechts, unten;
-};
+constexpr std::array<const char *, 3> kBlattNamen = {kBlaetter[0].datei, kBlaetter[1].datei, kBlaetter[2].datei};
 
-// Source rectangles of the 44 images, right and bottom exclusive. Image 8 is
-// one pixel narrower and image 9 one pixel further right than the grid; the
-// street (42) and image 41 come from the same square.
 constexpr std::array<Ausschnitt, AnzahlFeldBilder> kAusschnitte = {{
     {0, 0, 0, 40, 40},       {0, 41, 0, 81, 40},     {0, 82, 0, 122, 40},    {0, 123, 0, 163, 40},
     {0, 0, 41, 40, 81},      {0, 0, 82, 40, 122},    {0, 41, 41, 81, 81},    {0, 41, 82, 81, 122},
@@ -70,6 +63,16 @@ QImage BlattLaden(const Blatt &blatt, const QStringList &ordner)
 }
 
 } // namespace
+
+std::span<const char *const> BlattNamen()
+{
+    return kBlattNamen;
+}
+
+const std::array<Ausschnitt, AnzahlFeldBilder> &BildAusschnitte()
+{
+    return kAusschnitte;
+}
 
 void FeldBilderErzeugen(TKarte &karte, const QStringList &ordner)
 {

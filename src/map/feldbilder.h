@@ -5,7 +5,26 @@
 
 #include <QStringList>
 
+#include <array>
+#include <span>
+
 class QPainter;
+
+// Where one tile image is cut from: a sheet (index into BlattNamen()) and a
+// rectangle with right and bottom exclusive.
+struct Ausschnitt
+{
+    int blatt;
+    int links, oben, rechts, unten;
+};
+
+// "Scene1.scn", "Scene2.scn", "Scene3.scn".
+std::span<const char *const> BlattNamen();
+
+// The source of each of the 44 images. Image 8 is one pixel narrower and
+// image 9 one pixel further right than the 41-pixel grid; images 41 and 42
+// come from the same square.
+const std::array<Ausschnitt, AnzahlFeldBilder> &BildAusschnitte();
 
 // Builds the 44 tile images of the map from Scene1.scn, Scene2.scn and
 // Scene3.scn, looked up in the given folders. Throws AppError ("Datei %s kann
