@@ -46,19 +46,20 @@ void ThreadSoundPlayer::run()
     }
 }
 
-void PulseOutput(const WaveClip &clip)
+bool PulseOutput(const WaveClip &clip)
 {
     pa_sample_spec spec{};
     spec.format = clip.bitsProAbtastung == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     spec.rate = quint32(clip.abtastrate);
     spec.channels = quint8(clip.kanaele);
     if (!pa_sample_spec_valid(&spec))
-        return;
+        return false;
     pa_simple *stream = pa_simple_new(nullptr, "Zendaro", PA_STREAM_PLAYBACK, nullptr, "Feldklang",
                                       &spec, nullptr, nullptr, nullptr);
     if (!stream)
-        return;
-    if (pa_simple_write(stream, clip.daten.constData(), size_t(clip.daten.size()), nullptr) == 0)
-        pa_simple_drain(stream, nullptr);
+        return false;
+    const bool gespielt = pa_simple_write(stream, clip.daten.constData(), size_t(clip.daten.size()), nullptr) == 0
+        && pa_simple_drain(stream, nullptr) == 0;
     pa_simple_free(stream);
+    return gespielt;
 }

@@ -46,4 +46,5 @@ private:
 
 // Output through the PulseAudio simple API (also served by PipeWire). Without
 // a sound server it fails within a millisecond and plays nothing, silently.
-void PulseOutput(const WaveClip &clip);
+// True when the clip was played to its end.
+bool PulseOutput(const WaveClip &clip);

@@ -2,6 +2,9 @@
 #include "soundplayer.h"
 #include "wave.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -142,8 +145,34 @@ private slots:
         qputenv("PULSE_SERVER", "unix:/nonexistent/zendaro-test");
         QElapsedTimer uhr;
         uhr.start();
-        PulseOutput(*WaveLesen(clip('\x80', 11025)));
+        QVERIFY(!PulseOutput(*WaveLesen(clip('\x80', 11025))));
         QVERIFY2(uhr.elapsed() < 500, qPrintable(QString::number(uhr.elapsed())));
+    }
+
+    // With a server (a private one with a null sink) the clip is played.
+    void pulseOutputPlaysThroughAServer()
+    {
+        const QString programm = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (programm.isEmpty())
+            QSKIP("no pulseaudio on this machine");
+        QTemporaryDir laufzeit;
+        QFile::setPermissions(laufzeit.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess server;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("XDG_RUNTIME_DIR"), laufzeit.path());
+        umgebung.insert(QStringLiteral("HOME"), laufzeit.path());
+        server.setProcessEnvironment(umgebung);
+        server.setProgram(programm);
+        server.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--load=module-null-sink",
+                             "--load=module-native-protocol-unix auth-anonymous=1"});
+        server.start();
+        const QString sockel = laufzeit.filePath(QStringLiteral("pulse/native"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(sockel), 10000);
+        qputenv("PULSE_SERVER", ("unix:" + sockel).toLocal8Bit());
+        const bool gespielt = PulseOutput(*WaveLesen(clip('\x80', 1000)));
+        server.terminate();
+        server.waitForFinished(5000);
+        QVERIFY(gespielt);
     }
 };
 
