@@ -151,10 +151,10 @@ void TZendaroMain::befehleVerbinden()
     // The floppy disk saves, as its picture promises.
     connect(Panel1->ToolButton3, &QToolButton::clicked, Menue.Speichern1, &QAction::trigger);
 
-    connect(HolderPanel, &TPalettenLeiste::feldtypGewaehlt, this, &TZendaroMain::FeldButtonClick);
+    connect(HolderPanel, &TPalettenLeiste::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
     for (QAction *punkt : Menue.feldPunkte) {
         const auto code = std::uint8_t(punkt->data().toUInt());
-        connect(punkt, &QAction::triggered, this, [this, code] { FeldMenuePunktClick(code); });
+        connect(punkt, &QAction::triggered, this, [this, code] { FeldtypClick(code); });
     }
     connect(Panel1->ToolButton12, &QToolButton::clicked, this, &TZendaroMain::GruenlandButtonClick);
     connect(Panel1->ToolButton13, &QToolButton::clicked, this, &TZendaroMain::WuestenButtonClick);
@@ -269,12 +269,8 @@ void TZendaroMain::FeldSoundSpielen()
         m_player->play(*clip);
 }
 
-void TZendaroMain::FeldButtonClick(std::uint8_t code)
-{
-    AktuellerFeldtyp = code;
-}
-
-void TZendaroMain::FeldMenuePunktClick(std::uint8_t code)
+// Serves every tile button of the palettes and every tile item of "&Karte".
+void TZendaroMain::FeldtypClick(std::uint8_t code)
 {
     AktuellerFeldtyp = code;
 }

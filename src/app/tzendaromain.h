@@ -84,8 +84,7 @@ signals:
     void geschlossen();
 
 public slots:
-    void FeldButtonClick(std::uint8_t code);
-    void FeldMenuePunktClick(std::uint8_t code);
+    void FeldtypClick(std::uint8_t code);
     void GruenlandButtonClick();
     void WuestenButtonClick();
     void WasserButtonClick();
