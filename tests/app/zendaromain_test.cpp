@@ -411,7 +411,7 @@ private slots:
         for (QAction *a : w->Menue.NewMenu1->actions())
             punkte << a->text() + (a->isEnabled() ? "" : " (disabled)");
         QCOMPARE(punkte, (QStringList{"&Karte ...", "&Spiel ... (disabled)", "&Objekt ... (disabled)"}));
-        QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QContextMenuEvent rechts(QContextMenuEvent::Mouse, QPoint(5, 5), w->Panel1->ToolButton1->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(w->Panel1->ToolButton1, &rechts);
         QVERIFY(w->Menue.NewMenu1->isVisible());
         w->Menue.NewMenu1->hide();
