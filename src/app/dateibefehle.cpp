@@ -21,7 +21,7 @@ QString DateiWaehlen(QFileDialog &dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString pfad = dialog.selectedFiles().constFirst();
+    QString pfad = dialog.selectedFiles().constFirst();
     dialog.selectFile(pfad);
     return pfad;
 }
