@@ -1,5 +1,6 @@
 // Speed of the page view: a full repaint of a 16-page map, one painting move,
 // and creating the main window up to its first painted page.
+#include "helpsystem.h"
 #include "seitenanordnen.h"
 #include "soundplayer.h"
 #include "tzendaromain.h"
@@ -19,9 +20,17 @@ public:
     void play(const QByteArray &) override {}
 };
 
+class KeineHilfe : public HelpSystem
+{
+public:
+    void request(quint32, const QVariant &) override {}
+};
+
+KeineHilfe hilfe;
+
 std::unique_ptr<TZendaroMain> HauptFenster()
 {
-    auto w = std::make_unique<TZendaroMain>(std::make_unique<StummerPlayer>());
+    auto w = std::make_unique<TZendaroMain>(std::make_unique<StummerPlayer>(), hilfe);
     w->show();
     QCoreApplication::processEvents();
     return w;
@@ -71,7 +80,7 @@ BENCHMARK(BM_MalBewegung)->Unit(benchmark::kMicrosecond);
 void BM_HauptfensterBisZurErstenSeite(benchmark::State &state)
 {
     for (auto _ : state) {
-        TZendaroMain w(std::make_unique<StummerPlayer>());
+        TZendaroMain w(std::make_unique<StummerPlayer>(), hilfe);
         w.show();
         QImage erste(640, 440, QImage::Format_RGB32);
         w.PaintBoxen[0]->render(&erste);

@@ -1,6 +1,7 @@
 #include "hauptmenue.h"
 
 #include "feldkatalog.h"
+#include "helpcontexts.h"
 #include "hilfekontext.h"
 
 #include <QAction>
@@ -11,7 +12,9 @@
 
 namespace {
 
-QAction *punkt(QMenu *menue, const char *name, const QString &text, int hilfe = 0, bool aktiv = true,
+namespace K = HilfeKontext;
+
+QAction *punkt(QMenu *menue, const char *name, const QString &text, quint32 hilfe = 0, bool aktiv = true,
                const QKeySequence &taste = {})
 {
     QAction *action = menue->addAction(text);
@@ -24,7 +27,7 @@ QAction *punkt(QMenu *menue, const char *name, const QString &text, int hilfe = 
 }
 
 template<typename Eltern>
-QMenu *untermenue(Eltern *eltern, const char *name, const QString &text, int hilfe = 0)
+QMenu *untermenue(Eltern *eltern, const char *name, const QString &text, quint32 hilfe = 0)
 {
     QMenu *menue = eltern->addMenu(text);
     menue->setObjectName(QString::fromLatin1(name));
@@ -33,7 +36,7 @@ QMenu *untermenue(Eltern *eltern, const char *name, const QString &text, int hil
     return menue;
 }
 
-QAction *trenner(QMenu *menue, const char *name = "", int hilfe = 0)
+QAction *trenner(QMenu *menue, const char *name = "", quint32 hilfe = 0)
 {
     QAction *linie = menue->addSeparator();
     linie->setObjectName(QString::fromLatin1(name));
@@ -48,15 +51,15 @@ QAction *trenner(QMenu *menue, const char *name = "", int hilfe = 0)
 struct Eintrag
 {
     QString text;
-    int hilfe = 0;
+    quint32 hilfe = 0;
     bool aktiv = true;
     std::vector<Eintrag> unter = {};
 };
 
-void eintraegeAnlegen(QMenu *menue, const std::vector<Eintrag> &eintraege, int standardHilfe)
+void eintraegeAnlegen(QMenu *menue, const std::vector<Eintrag> &eintraege, quint32 standardHilfe)
 {
     for (const Eintrag &e : eintraege) {
-        const int hilfe = e.hilfe ? e.hilfe : standardHilfe;
+        const quint32 hilfe = e.hilfe ? e.hilfe : standardHilfe;
         if (!e.unter.empty()) {
             QMenu *unter = untermenue(menue, "", e.text, hilfe);
             eintraegeAnlegen(unter, e.unter, hilfe);
@@ -70,7 +73,7 @@ void eintraegeAnlegen(QMenu *menue, const std::vector<Eintrag> &eintraege, int s
 
 // A "&Karte" submenu of tile items, each selecting the code the catalogue
 // gives for its caption. "|" marks a column break.
-void feldMenue(QMenu *karte, HauptMenue &m, const char *name, const char *text, int hilfe,
+void feldMenue(QMenu *karte, HauptMenue &m, const char *name, const char *text, quint32 hilfe,
                std::initializer_list<const char *> punkte)
 {
     QMenu *menue = untermenue(karte, name, QString::fromUtf8(text), hilfe);
@@ -99,27 +102,27 @@ void dateiMenue(QMenuBar &leiste, HauptMenue &m)
     QMenu *datei = untermenue(&leiste, "Datei1", QStringLiteral("&Datei"));
     m.NeueKarte1 = punkt(datei, "NeueKarte1", QStringLiteral("&Neue Karte..."));
     QMenu *neu = untermenue(datei, "Neu1", QStringLiteral("&Neu"));
-    eintraegeAnlegen(neu, {{QStringLiteral("&Karte"), 10101}, {QStringLiteral("Spiel ...")},
+    eintraegeAnlegen(neu, {{QStringLiteral("&Karte"), K::NeuKarte}, {QStringLiteral("Spiel ...")},
                            {QStringLiteral("&Objekt ...")}}, 0);
     neu->menuAction()->setVisible(false);
-    m.ffnen1 = punkt(datei, "ffnen1", QStringLiteral("&Öffnen ..."), 10102);
+    m.ffnen1 = punkt(datei, "ffnen1", QStringLiteral("&Öffnen ..."), K::Oeffnen);
     trenner(datei, "N2");
-    m.Speichern1 = punkt(datei, "Speichern1", QStringLiteral("&Speichern"), 10103);
-    m.Speichernunter1 = punkt(datei, "Speichernunter1", QStringLiteral("Speichern &unter ..."), 10104);
+    m.Speichern1 = punkt(datei, "Speichern1", QStringLiteral("&Speichern"), K::Speichern);
+    m.Speichernunter1 = punkt(datei, "Speichernunter1", QStringLiteral("Speichern &unter ..."), K::SpeichernUnter);
     trenner(datei, "N1");
-    m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), 10105);
+    m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), K::Beenden);
 }
 
 void bearbeitenMenue(QMenuBar &leiste)
 {
     QMenu *bearbeiten = untermenue(&leiste, "Bearbeiten1", QStringLiteral("&Bearbeiten"));
-    punkt(bearbeiten, "RckgngigBefehl1", QStringLiteral("&Rückgängig <Befehl>"), 10121, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    punkt(bearbeiten, "Wiederherstellen1", QStringLiteral("Wiederherstellen"), 10122, false);
+    punkt(bearbeiten, "RckgngigBefehl1", QStringLiteral("&Rückgängig <Befehl>"), K::Rueckgaengig, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    punkt(bearbeiten, "Wiederherstellen1", QStringLiteral("Wiederherstellen"), K::Wiederherstellen, false);
     trenner(bearbeiten, "N3");
-    punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), 10123, false, QKeySequence(Qt::CTRL | Qt::Key_X));
-    punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), 10124, false, QKeySequence(Qt::CTRL | Qt::Key_C));
-    punkt(bearbeiten, "Einfgen1", QStringLiteral("&Einfügen ..."), 10125, false);
-    punkt(bearbeiten, "Lschen1", QStringLiteral("&Löschen"), 10126, false, QKeySequence(Qt::CTRL | Qt::Key_D));
+    punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), K::Ausschneiden, false, QKeySequence(Qt::CTRL | Qt::Key_X));
+    punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), K::Kopieren, false, QKeySequence(Qt::CTRL | Qt::Key_C));
+    punkt(bearbeiten, "Einfgen1", QStringLiteral("&Einfügen ..."), K::Einfuegen, false);
+    punkt(bearbeiten, "Lschen1", QStringLiteral("&Löschen"), K::Loeschen, false, QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 
 void einheitenMenue(QMenuBar &leiste)
@@ -131,16 +134,17 @@ void einheitenMenue(QMenuBar &leiste)
             {QStringLiteral("&Hof")}, {QStringLiteral("&Wirtshaus")}, {t},
             {QStringLiteral("W&achturm")}, {QStringLiteral("&Ritterburg")}, {QStringLiteral("&Grafenburg")}, {t},
             {QStringLiteral("Ha&fen")}, {QStringLiteral("Schloß (&Herzog)")}, {QStringLiteral("Schloß (&König)")}}},
-        {t}, {QStringLiteral("G&rab")}, {QStringLiteral("&Skulptur")}, {QStringLiteral("S&traße")}, {t, 10114},
+        {t}, {QStringLiteral("G&rab")}, {QStringLiteral("&Skulptur")}, {QStringLiteral("S&traße")}, {t, K::EinheitenObjekte},
         {QStringLiteral("&Figuren"), 0, true, {
             {QStringLiteral("&Bauer")}, {QStringLiteral("&Drache")}, {QStringLiteral("Ri&tter")}, {QStringLiteral("&Hexe")},
             {QStringLiteral("&Räuber")}, {QStringLiteral("&Schaf")}, {QStringLiteral("Sch&iff")}, {QStringLiteral("&Zauberer")}}},
-        {t, 10116},
-        {QStringLiteral("&Ereignisse"), 10151, true, {
+        {t, K::EinheitenFiguren},
+        {QStringLiteral("&Ereignisse"), K::EinheitenEreignisse, true, {
             {QStringLiteral("&Explosion")}, {QStringLiteral("&Feuer")}, {QStringLiteral("&Hagel")}, {QStringLiteral("&Wirbelsturm")}}},
-        {t, 10116},
-        {QStringLiteral("&Benutzerdefiniert"), 10142, true, {{QStringLiteral("- nichts -"), 10142, false}}},
-    }, 10141);
+        {t, K::EinheitenFiguren},
+        {QStringLiteral("&Benutzerdefiniert"), K::EinheitenBenutzerdefiniert, true,
+         {{QStringLiteral("- nichts -"), K::EinheitenBenutzerdefiniert, false}}},
+    }, K::Einheiten);
     einheiten->menuAction()->setEnabled(false);
     einheiten->menuAction()->setVisible(false);
 }
@@ -148,26 +152,26 @@ void einheitenMenue(QMenuBar &leiste)
 void karteMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *karte = untermenue(&leiste, "Karte2", QStringLiteral("&Karte"));
-    feldMenue(karte, m, "Wiese1", "&Wiese", 10161,
+    feldMenue(karte, m, "Wiese1", "&Wiese", K::Wiese,
               {"&nur Gras", "&mit Blumen", "mit &Steinen", "mit &Fels", "-", "&verschmutzt"});
-    feldMenue(karte, m, "Bume1", "&Bäume", 10118, {"&klein", "&mittel", "&groß", "-", "&Gebüsch"});
-    trenner(karte, "N20", 10118);
-    feldMenue(karte, m, "Wasser1", "&Wasser", 10118,
+    feldMenue(karte, m, "Bume1", "&Bäume", K::Landschaft, {"&klein", "&mittel", "&groß", "-", "&Gebüsch"});
+    trenner(karte, "N20", K::Landschaft);
+    feldMenue(karte, m, "Wasser1", "&Wasser", K::Landschaft,
               {"Ufer &oben", "Ufer &unten", "Ufer &links", "Ufer &rechts", "-",
                "Ufer oben links", "Ufer oben rechts", "Ufer unten links", "Ufer unten rechts", "|",
                "Meer unten rechts", "Meer unten links", "Meer oben rechts", "Meer oben links", "-",
                "&Pures Wasser", "&Insel", "&See"});
-    trenner(karte, "N16", 10118);
-    feldMenue(karte, m, "Sand1", "&Sand", 10118,
+    trenner(karte, "N16", K::Landschaft);
+    feldMenue(karte, m, "Sand1", "&Sand", K::Landschaft,
               {"&einfach", "mit &Steinen", "mit Fels", "&trostlos", "-", "tot&al abgekratzt", "&mit Kaktus", "-",
                "Sand oben Gras unten", "Sand unten Gras oben", "Sand links Gras rechts", "Sand rechts Gras links", "|",
                "Sand links oben", "Sand rechts oben", "Sand links unten", "Sand rechts unten", "-",
                "Gras links oben", "Gras rechts oben", "Gras links unten", "Gras rechts unten"});
-    trenner(karte, "N11", 10118);
+    trenner(karte, "N11", K::Landschaft);
     QMenu *eigene = untermenue(karte, "Benutzerdefiniert2", QStringLiteral("&Benutzerdefiniert"));
-    punkt(eigene, "", QStringLiteral("- nichts -"), 10162, false);
-    trenner(karte, "N10", 10118);
-    m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), 10163);
+    punkt(eigene, "", QStringLiteral("- nichts -"), K::BenutzerdefiniertNichts, false);
+    trenner(karte, "N10", K::Landschaft);
+    m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), K::Eigenschaften);
 }
 
 QAction *markierbar(QAction *action)
@@ -180,40 +184,41 @@ QAction *markierbar(QAction *action)
 void ansichtMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *ansicht = untermenue(&leiste, "Ansicht1", QStringLiteral("&Ansicht"));
-    m.Gestalter1 = punkt(ansicht, "Gestalter1", QStringLiteral("&Gestalter"), 10181, false);
+    m.Gestalter1 = punkt(ansicht, "Gestalter1", QStringLiteral("&Gestalter"), K::Gestalter);
     m.Gestalter1->setCheckable(true);
-    m.Standardleiste1 = markierbar(punkt(ansicht, "Standardleiste1", QStringLiteral("&Standardleiste"), 10182));
-    m.Statusleiste1 = markierbar(punkt(ansicht, "Statusleiste1", QStringLiteral("S&tatusleiste"), 10183));
-    m.Werkzeugleiste1 = markierbar(punkt(ansicht, "Werkzeugleiste1", QStringLiteral("&Werkzeugleiste"), 10184));
+    m.Standardleiste1 = markierbar(punkt(ansicht, "Standardleiste1", QStringLiteral("&Standardleiste"), K::Standardleiste));
+    m.Statusleiste1 = markierbar(punkt(ansicht, "Statusleiste1", QStringLiteral("S&tatusleiste"), K::Statusleiste));
+    m.Werkzeugleiste1 = markierbar(punkt(ansicht, "Werkzeugleiste1", QStringLiteral("&Werkzeugleiste"), K::Werkzeugleiste));
     trenner(ansicht, "N24");
-    m.Darstellungerneuern1 = punkt(ansicht, "Darstellungerneuern1", QStringLiteral("&Darstellung erneuern"), 10185);
+    m.Darstellungerneuern1 = punkt(ansicht, "Darstellungerneuern1", QStringLiteral("&Darstellung erneuern"), K::DarstellungErneuern);
 }
 
-void extrasMenue(QMenuBar &leiste)
+// Only "&Optionen" works; the other items are there to be seen and have help.
+void extrasMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *extras = untermenue(&leiste, "Extras1", QStringLiteral("E&xtras"));
     eintraegeAnlegen(extras, {
-        {QStringLiteral("&Neue Ressource"), 10201, false},
-        {QStringLiteral("&Makro"), 0, true, {{QStringLiteral("&Neu ...")}, {QStringLiteral("&Bearbeiten ..."), 0, false}}},
+        {QStringLiteral("&Neue Ressource"), K::NeueRessource, false},
+        {QStringLiteral("&Makro"), 0, true, {{QStringLiteral("&Neu ..."), 0, false}, {QStringLiteral("&Bearbeiten ..."), 0, false}}},
         {QStringLiteral("&Tools"), 0, true, {
-            {QStringLiteral("&Vistrel! SE"), 10211}, {QStringLiteral("&Audiorecorder"), 10213},
-            {QStringLiteral("&Medienwiedergabe"), 10214}, {QStringLiteral("M&akrorecorder"), 10215}}},
+            {QStringLiteral("&Vistrel! SE"), K::VistrelSE, false}, {QStringLiteral("&Audiorecorder"), K::Audiorecorder, false},
+            {QStringLiteral("&Medienwiedergabe"), K::Medienwiedergabe, false},
+            {QStringLiteral("M&akrorecorder"), K::Makrorecorder, false}}},
         {QStringLiteral("-")},
-        {QStringLiteral("&Optionen")},
     }, 0);
-    extras->menuAction()->setVisible(false);
+    m.Optionen1 = punkt(extras, "Optionen1", QStringLiteral("&Optionen"));
 }
 
 void hilfeMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *hilfe = untermenue(&leiste, "N27", QStringLiteral("&?"));
-    m.Hilfethemen1 = punkt(hilfe, "Hilfethemen1", QStringLiteral("&Hilfethemen"), 10221);
-    m.Suchen1 = punkt(hilfe, "Suchen1", QStringLiteral("&Suchen..."), 10222);
-    punkt(hilfe, "Assistent1", QStringLiteral("&Assistent ..."), 10223, false);
-    m.Hilfeverwenden1 = punkt(hilfe, "Hilfeverwenden1", QStringLiteral("&Hilfe verwenden..."), 10224);
+    m.Hilfethemen1 = punkt(hilfe, "Hilfethemen1", QStringLiteral("&Hilfethemen"), K::Hilfethemen);
+    m.Suchen1 = punkt(hilfe, "Suchen1", QStringLiteral("&Suchen..."), K::Suchen);
+    punkt(hilfe, "Assistent1", QStringLiteral("&Assistent ..."), K::Assistent, false);
+    m.Hilfeverwenden1 = punkt(hilfe, "Hilfeverwenden1", QStringLiteral("&Hilfe verwenden..."), K::HilfeVerwenden);
     m.TipdesTages1 = punkt(hilfe, "TipdesTages1", QStringLiteral("&Tip des Tages..."));
     trenner(hilfe, "N28");
-    m.Infober1 = punkt(hilfe, "Infober1", QStringLiteral("Inf&o über..."), 10225);
+    m.Infober1 = punkt(hilfe, "Infober1", QStringLiteral("Inf&o über..."), K::InfoUeber);
 }
 
 void newMenue(QWidget &fenster, HauptMenue &m)
@@ -255,7 +260,7 @@ HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster)
     einheitenMenue(leiste);
     karteMenue(leiste, m);
     ansichtMenue(leiste, m);
-    extrasMenue(leiste);
+    extrasMenue(leiste, m);
     hilfeMenue(leiste, m);
     newMenue(fenster, m);
     popupMenue(fenster, m);

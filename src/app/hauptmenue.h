@@ -26,6 +26,7 @@ struct HauptMenue
     QAction *Statusleiste1 = nullptr;
     QAction *Werkzeugleiste1 = nullptr;
     QAction *Darstellungerneuern1 = nullptr;
+    QAction *Optionen1 = nullptr;
     QAction *Hilfethemen1 = nullptr;
     QAction *Suchen1 = nullptr;
     QAction *Hilfeverwenden1 = nullptr;

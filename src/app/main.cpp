@@ -1,9 +1,12 @@
+#include "helpviewer.h"
 #include "soundplayer.h"
+#include "tsplash.h"
 #include "tzendaromain.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
 
 namespace {
@@ -32,16 +35,30 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QtAufDeutsch(app);
+    // Before any window: the about box copies the icon when it is made.
     app.setWindowIcon(ProgrammSymbol());
 
-    // Start-up order: the splash window first, then the help file and the
-    // application title (fehlerbox.h), then the main window, which creates
-    // the map properties dialog after itself; the main window is shown last.
-    TZendaroMain ZendaroMain(std::make_unique<ThreadSoundPlayer>(PulseOutput));
+    // The splash is drawn at once, so that it shows while the rest is built,
+    // and stays until its picture is clicked.
+    TSplash Splash;
+    Splash.show();
+    Splash.repaint();
+
+    // The help; the application title is the standard error box's caption
+    // (fehlerbox.h). It is not made Qt's display name, which the window
+    // system would append to every window caption.
+    HelpViewer hilfe;
+
+    // The main window makes Dialog1, Gestalter, OptionenDlg and AboutBox
+    // after its own creation, in that order, all hidden.
+    TZendaroMain ZendaroMain(std::make_unique<ThreadSoundPlayer>(PulseOutput), hilfe);
     // Only the main window's close step ends the program, also while another
-    // top-level window such as the splash is still open.
+    // top-level window such as the splash or the help is still open.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&ZendaroMain, &TZendaroMain::geschlossen, &app, &QCoreApplication::quit);
+    // Without a window manager nobody maximises: the window first takes the
+    // screen's room itself.
+    ZendaroMain.setGeometry(ZendaroMain.screen()->availableGeometry());
     ZendaroMain.showMaximized();
     return app.exec();
 }

@@ -3,20 +3,30 @@
 #include "apperror.h"
 #include "fehlerbox.h"
 #include "feldklang.h"
+#include "helpsystem.h"
+#include "hilfekontext.h"
+#include "menuestil.h"
 #include "palettenleiste.h"
 #include "seitenanordnen.h"
 #include "seitezeichnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
+#include "scripteditor.h"
 #include "symbolanimation.h"
+#include "taboutbox.h"
 #include "tdialog1.h"
+#include "tgestalter.h"
+#include "toptionendlg.h"
+#include "ttips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
@@ -33,19 +43,28 @@ QByteArray resourceLesen(const QString &name)
 
 } // namespace
 
-TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, QWidget *parent)
-    : QMainWindow(parent), m_player(std::move(player))
+TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilfe, QWidget *parent)
+    : QMainWindow(parent), m_player(std::move(player)), m_hilfe(hilfe)
 {
     setObjectName(QStringLiteral("ZendaroMain"));
     setWindowTitle(QStringLiteral("Lumerant! Zendaro"));
     resize(756, 575);
     oberflaecheAnlegen();
     befehleVerbinden();
+    hilfeTasteEinrichten();
     FormCreate();
+    // The other windows come after the main window's own creation, in this
+    // order, and stay hidden until their commands show them.
     dialogeAnlegen();
+    fensterAnlegen();
 }
 
-TZendaroMain::~TZendaroMain() = default;
+TZendaroMain::~TZendaroMain()
+{
+    // The box hides while the window's children are destroyed; by then this
+    // window can no longer take its report.
+    Gestalter->disconnect(this);
+}
 
 void TZendaroMain::oberflaecheAnlegen()
 {
@@ -96,7 +115,20 @@ void TZendaroMain::oberflaecheAnlegen()
     Timer2->setInterval(1000);
     Timer2->start();
 
+    tipsAnlegen();
+
     ScrollBox1->setFocus();
+}
+
+void TZendaroMain::tipsAnlegen()
+{
+    BrindeltipsDlg = new TTips(this);
+    BrindeltipsDlg->setObjectName(QStringLiteral("BrindeltipsDlg"));
+    BrindeltipsDlg->Title = QStringLiteral("Wussten Sie schon?");
+    BrindeltipsDlg->Header = QStringLiteral("Tipp des Tages...");
+    BrindeltipsDlg->ShowAtStart = false;
+    BrindeltipsDlg->Tips = {QStringLiteral("Dieses Programm ist schon sehr alt."),
+                            QStringLiteral("Alter schützt vor Torheit nicht.")};
 }
 
 // The file dialogs keep their own last names between showings; Open takes
@@ -122,6 +154,22 @@ void TZendaroMain::dialogeAnlegen()
         seitenNeuAnordnen();
         KarteGeaendert = true;
     });
+}
+
+void TZendaroMain::fensterAnlegen()
+{
+    Gestalter = new TGestalter(this);
+    Gestalter->setObjectName(QStringLiteral("Gestalter"));
+    connect(Gestalter, &TGestalter::versteckt, this, &TZendaroMain::GestalterFormHide);
+    connect(Gestalter, &TGestalter::karteAngefordert, Menue.Eigenschaften1, &QAction::trigger);
+    connect(Gestalter, &TGestalter::hilfeAngefordert, this,
+            [this] { m_hilfe.request(HelpSystem::HELP_CONTENTS, 0); });
+
+    OptionenDlg = new TOptionenDlg(this);
+    OptionenDlg->setObjectName(QStringLiteral("OptionenDlg"));
+
+    AboutBox = new TAboutBox(this);
+    AboutBox->setObjectName(QStringLiteral("AboutBox"));
 }
 
 void TZendaroMain::befehl(const std::function<void()> &ausfuehren)
@@ -162,6 +210,11 @@ void TZendaroMain::befehleVerbinden()
     connect(Panel1->ToolButton1, &QToolButton::customContextMenuRequested, this,
             [this](const QPoint &pos) { Menue.NewMenu1->popup(Panel1->ToolButton1->mapToGlobal(pos)); });
     connect(Panel1->GestalterButton, &QToolButton::clicked, this, &TZendaroMain::GestalterButtonClick);
+    connect(Panel1->ToolButton17, &QToolButton::clicked, this, &TZendaroMain::ToolButton17Click);
+    // The two help pictures lead to the help: the contents and the keyword
+    // search.
+    connect(Panel1->ToolButton19, &QToolButton::clicked, Menue.Suchen1, &QAction::trigger);
+    connect(Panel1->ToolButton20, &QToolButton::clicked, Menue.Hilfethemen1, &QAction::trigger);
 
     connect(Timer2, &QTimer::timeout, this, &TZendaroMain::Timer2Timer);
 
@@ -171,6 +224,48 @@ void TZendaroMain::befehleVerbinden()
     connect(Menue.Darstellungerneuern1, &QAction::triggered, this, &TZendaroMain::Darstellungerneuern1Click);
     connect(Menue.Gestalter1, &QAction::triggered, this, &TZendaroMain::Gestalter1Click);
     connect(Menue.Beenden1, &QAction::triggered, this, &TZendaroMain::Beenden1Click);
+    connect(Menue.Optionen1, &QAction::triggered, this, &TZendaroMain::Optionen1Click);
+
+    connect(Menue.Hilfethemen1, &QAction::triggered, this, &TZendaroMain::Hilfethemen1Click);
+    connect(Menue.Suchen1, &QAction::triggered, this, &TZendaroMain::Suchen1Click);
+    connect(Menue.Hilfeverwenden1, &QAction::triggered, this, &TZendaroMain::Hilfeverwenden1Click);
+    connect(Menue.TipdesTages1, &QAction::triggered, this, &TZendaroMain::TipdesTages1Click);
+    connect(Menue.Infober1, &QAction::triggered, this, &TZendaroMain::Infober1Click);
+}
+
+// F1 reaches the menu that shows the highlighted item: the open popup, or the
+// menu bar while its titles are walked with the keyboard.
+void TZendaroMain::hilfeTasteEinrichten()
+{
+    auto *stil = new MenueStil;
+    stil->setParent(this);
+    const QList<QWidget *> wurzeln{menuBar(), Menue.NewMenu1, Menue.PopupMenu1};
+    for (QWidget *wurzel : wurzeln) {
+        wurzel->installEventFilter(this);
+        if (qobject_cast<QMenu *>(wurzel))
+            wurzel->setStyle(stil);
+        for (QMenu *unter : wurzel->findChildren<QMenu *>()) {
+            unter->installEventFilter(this);
+            unter->setStyle(stil);
+        }
+    }
+}
+
+bool TZendaroMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
+        return QMainWindow::eventFilter(watched, event);
+    const QAction *punkt = nullptr;
+    if (auto *menue = qobject_cast<QMenu *>(watched))
+        // An open menu without a highlighted item still shows its own title
+        // highlighted.
+        punkt = menue->activeAction() ? menue->activeAction() : menue->menuAction();
+    else if (auto *leiste = qobject_cast<QMenuBar *>(watched))
+        punkt = leiste->activeAction();
+    if (!punkt)
+        return QMainWindow::eventFilter(watched, event);
+    MenueHilfe(punkt);
+    return true;
 }
 
 void TZendaroMain::FormCreate()
@@ -334,11 +429,12 @@ void TZendaroMain::seitenNeuAnordnen()
     Darstellungerneuern1Click();
 }
 
+// "&Gestalter" is a checkable action: Qt has already reversed the mark, and
+// the box and the button follow it.
 void TZendaroMain::Gestalter1Click()
 {
     const bool zeigen = Menue.Gestalter1->isChecked();
-    if (m_gestalter)
-        m_gestalter->setVisible(zeigen);
+    Gestalter->setVisible(zeigen);
     Panel1->GestalterButton->setChecked(zeigen);
 }
 
@@ -347,7 +443,63 @@ void TZendaroMain::GestalterButtonClick()
     Menue.Gestalter1->trigger();
 }
 
+// The box closed itself, or went with the main window.
+void TZendaroMain::GestalterFormHide()
+{
+    Menue.Gestalter1->setChecked(false);
+    Panel1->GestalterButton->setChecked(false);
+}
+
 void TZendaroMain::Beenden1Click()
 {
     close();
+}
+
+void TZendaroMain::MenueHilfe(const QAction *punkt)
+{
+    const quint32 kontext = HilfeKontextSuchen(punkt);
+    // The menus close first, so that the help window can take the input.
+    while (QWidget *offen = QApplication::activePopupWidget())
+        offen->close();
+    m_hilfe.request(HelpSystem::HELP_CONTEXT, kontext);
+}
+
+void TZendaroMain::Hilfethemen1Click()
+{
+    m_hilfe.request(HelpSystem::HELP_CONTENTS, 0);
+}
+
+void TZendaroMain::Suchen1Click()
+{
+    m_hilfe.request(HelpSystem::HELP_PARTIALKEY, QString());
+}
+
+void TZendaroMain::Hilfeverwenden1Click()
+{
+    m_hilfe.request(HelpSystem::HELP_HELPONHELP, 0);
+}
+
+void TZendaroMain::TipdesTages1Click()
+{
+    BrindeltipsDlg->Execute();
+}
+
+void TZendaroMain::Infober1Click()
+{
+    AboutBox->exec();
+}
+
+void TZendaroMain::Optionen1Click()
+{
+    OptionenDlg->exec();
+}
+
+// The editor runs on its own; nothing is handed to it and nothing waited for.
+void TZendaroMain::ToolButton17Click()
+{
+    if (Scripteditor::Starten())
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler"),
+                    QStringLiteral("Der Brindel Scripteditor konnte nicht gefunden werden."), QMessageBox::Ok, this);
+    box.exec();
 }

@@ -16,11 +16,16 @@ class QFileDialog;
 class QFrame;
 class QScrollArea;
 class QStatusBar;
+class HelpSystem;
 class QTimer;
 class SoundPlayer;
+class TAboutBox;
 class TDialog1;
+class TGestalter;
+class TOptionenDlg;
 class TPalettenLeiste;
 class TStandardleiste;
+class TTips;
 
 // The answer of the save prompt. Abgebrochen also stands for a Yes whose
 // Save wrote nothing: the calling command must not go on and lose the map.
@@ -33,12 +38,11 @@ class TZendaroMain : public QMainWindow, private SeitenEreignisse
     Q_OBJECT
 
 public:
-    // The player is where the group sounds go; tests pass a recorder.
-    explicit TZendaroMain(std::unique_ptr<SoundPlayer> player, QWidget *parent = nullptr);
+    // The player is where the group sounds go and the help system where the
+    // help requests go; tests pass recorders. The help system must outlive
+    // the window.
+    TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilfe, QWidget *parent = nullptr);
     ~TZendaroMain() override;
-
-    // Another window's toggle target for "&Gestalter"; may stay unset.
-    void setGestalter(QWidget *gestalter) { m_gestalter = gestalter; }
 
     TKarte Karte;
     std::uint8_t AktuellerFeldtyp = 0;
@@ -59,6 +63,10 @@ public:
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
     TDialog1 *Dialog1 = nullptr;
+    TGestalter *Gestalter = nullptr;
+    TOptionenDlg *OptionenDlg = nullptr;
+    TAboutBox *AboutBox = nullptr;
+    TTips *BrindeltipsDlg;
 
     // The three group clips as RIFF WAVE data, empty when not loaded.
     QByteArray GrasSound;
@@ -79,6 +87,16 @@ public:
     bool Speichernunter1Click();
     void Eigenschaften1Click();
 
+    // Help: F1 on a highlighted menu item asks for the item's context.
+    void MenueHilfe(const QAction *punkt);
+    void Hilfethemen1Click();
+    void Suchen1Click();
+    void Hilfeverwenden1Click();
+    void TipdesTages1Click();
+    void Infober1Click();
+    void ToolButton17Click();
+    void Optionen1Click();
+
 signals:
     // The close step has run and the window has closed: the program ends.
     void geschlossen();
@@ -95,16 +113,21 @@ public slots:
     void Darstellungerneuern1Click();
     void Gestalter1Click();
     void GestalterButtonClick();
+    void GestalterFormHide();
     void Beenden1Click();
     void FeldSoundSpielen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void FormClose(QCloseEvent &event);
     void dialogeAnlegen();
+    void fensterAnlegen();
+    void tipsAnlegen();
+    void hilfeTasteEinrichten();
     void befehl(const std::function<void()> &ausfuehren);
     void verbinden(QAction *action, void (TZendaroMain::*handler)());
     void seitenNeuAnordnen();
@@ -122,5 +145,5 @@ private:
     bool inSeite(QPoint pos) const;
 
     std::unique_ptr<SoundPlayer> m_player;
-    QWidget *m_gestalter = nullptr;
+    HelpSystem &m_hilfe;
 };

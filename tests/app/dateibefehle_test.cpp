@@ -1,3 +1,4 @@
+#include "aufnahmehilfe.h"
 #include "dateiname.h"
 #include "kartendatei.h"
 #include "modalfolge.h"
@@ -39,6 +40,7 @@ class DateibefehleTest : public QObject
 {
     Q_OBJECT
 
+    AufnahmeHilfe hilfe;
     std::unique_ptr<TZendaroMain> w;
     std::unique_ptr<QTemporaryDir> ordner;
 
@@ -68,7 +70,7 @@ private slots:
     void init()
     {
         ordner = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TZendaroMain>(nullptr);
+        w = std::make_unique<TZendaroMain>(nullptr, hilfe);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The menus' style: the current style, except that disabled items can be
+// highlighted too, so that F1 on them opens their help.
+class MenueStil : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override;
+};
