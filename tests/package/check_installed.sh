@@ -5,8 +5,14 @@
 set -euo pipefail
 deb=$(realpath "$1")
 scratch=$(mktemp -d)
-trap 'kill $xvfb_pid $editor_pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
 xvfb_pid=""; editor_pid=""
+# The editor ends before its display does, so it never sees the X server die.
+cleanup() {
+  [ -n "$editor_pid" ] && { kill "$editor_pid" 2>/dev/null; wait "$editor_pid" 2>/dev/null || true; }
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
 
 echo "Package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 dpkg-deb -f "$deb" Depends
