@@ -3,6 +3,8 @@
 // cursor (cursor/HELP_CURSORI.png) and the tool bar pictures
 // (toolbar/00.png .. 14.png) into the resources folder given as argument.
 
+#include "imagefile.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -323,14 +325,6 @@ QImage toolbarPicture(int index)
     return img;
 }
 
-bool save(const QImage &image, const QString &path)
-{
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -350,11 +344,11 @@ int main(int argc, char **argv)
 
     bool ok = true;
     for (int frame = 0; frame < 4; ++frame)
-        ok = ok && save(globe(32, frame), QString("%1/icons/ICON%2.png").arg(root).arg(frame + 1));
+        ok = ok && art::save(globe(32, frame), QString("%1/icons/ICON%2.png").arg(root).arg(frame + 1), "PNG");
     for (int size : {16, 32, 48, 256})
-        ok = ok && save(globe(size, 0), QString("%1/icons/zendaro-%2.png").arg(root).arg(size));
-    ok = ok && save(helpCursor(), root + "/cursor/HELP_CURSORI.png");
+        ok = ok && art::save(globe(size, 0), QString("%1/icons/zendaro-%2.png").arg(root).arg(size), "PNG");
+    ok = ok && art::save(helpCursor(), root + "/cursor/HELP_CURSORI.png", "PNG");
     for (int i = 0; i < 15; ++i)
-        ok = ok && save(toolbarPicture(i), QString("%1/toolbar/%2.png").arg(root).arg(i, 2, 10, QChar('0')));
+        ok = ok && art::save(toolbarPicture(i), QString("%1/toolbar/%2.png").arg(root).arg(i, 2, 10, QChar('0')), "PNG");
     return ok ? 0 : 1;
 }

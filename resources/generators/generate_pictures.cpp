@@ -2,6 +2,7 @@
 // bulb of the tip window (pictures/tipbulb.bmp, 84 x 205), both in 256
 // colours, into the resources folder given as argument.
 
+#include "imagefile.h"
 #include "noise.h"
 #include "quantize.h"
 #include "terrain.h"
@@ -160,14 +161,6 @@ QImage tipBulb()
     return art::toIndexed(img, art::fitPalette({img}, 256));
 }
 
-bool save(const QImage &image, const QString &path)
-{
-    if (!image.save(path, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -183,5 +176,5 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]) + "/pictures";
     if (!QDir().mkpath(dir))
         return 1;
-    return save(splash(), dir + "/splash.bmp") && save(tipBulb(), dir + "/tipbulb.bmp") ? 0 : 1;
+    return art::save(splash(), dir + "/splash.bmp", "BMP") && art::save(tipBulb(), dir + "/tipbulb.bmp", "BMP") ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // given as first argument. With a second argument it also writes review
 // pictures there: every tile enlarged and test layouts that show the seams.
 
+#include "imagefile.h"
 #include "noise.h"
 #include "quantize.h"
 #include "terrain.h"
@@ -78,14 +79,6 @@ QImage sharpen(const QImage &image)
     return out;
 }
 
-bool save(const QImage &image, const QString &path, const char *format)
-{
-    if (!image.save(path, format)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
 
 QImage layout(const QList<QImage> &sheets, const std::vector<std::vector<int>> &codes, int scale)
 {
@@ -118,12 +111,12 @@ bool writeReview(const QList<QImage> &sheets, const QString &dir)
     const std::vector<std::vector<int>> country{
         {1, 1, 4, 1, 13, 1, 1, 7},   {1, 16, 1, 11, 1, 14, 1, 1},   {100, 100, 100, 100, 100, 100, 100, 100},
         {1, 19, 1, 87, 1, 104, 1, 1}, {1, 1, 1, 1, 1, 1, 1, 1}};
-    return save(contact.scaled(contact.size() * 4), dir + "/tiles-contact.png", "PNG")
-        && save(layout(sheets, lake, 4), dir + "/layout-lake.png", "PNG")
-        && save(layout(sheets, land, 4), dir + "/layout-land.png", "PNG")
-        && save(layout(sheets, desert, 4), dir + "/layout-desert.png", "PNG")
-        && save(layout(sheets, oasis, 4), dir + "/layout-oasis.png", "PNG")
-        && save(layout(sheets, country, 3), dir + "/layout-country.png", "PNG");
+    return art::save(contact.scaled(contact.size() * 4), dir + "/tiles-contact.png", "PNG")
+        && art::save(layout(sheets, lake, 4), dir + "/layout-lake.png", "PNG")
+        && art::save(layout(sheets, land, 4), dir + "/layout-land.png", "PNG")
+        && art::save(layout(sheets, desert, 4), dir + "/layout-desert.png", "PNG")
+        && art::save(layout(sheets, oasis, 4), dir + "/layout-oasis.png", "PNG")
+        && art::save(layout(sheets, country, 3), dir + "/layout-country.png", "PNG");
 }
 
 } // namespace
@@ -147,7 +140,7 @@ int main(int argc, char **argv)
     QList<QImage> sheets;
     for (int s = 0; s < 3; ++s) {
         sheets.append(art::toIndexed(rgbSheets[s], palette));
-        if (!save(sheets[s], root + "/tiles/" + BlattNamen()[s], "BMP"))
+        if (!art::save(sheets[s], root + "/tiles/" + BlattNamen()[s], "BMP"))
             return 1;
     }
 
@@ -156,7 +149,7 @@ int main(int argc, char **argv)
         const QImage small = sharpen(cut(sheets, BildNummer(typ.code))
                                          .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         const QImage indexed = art::toIndexed(small, art::fitPalette({small}, 16));
-        if (!save(indexed, QString("%1/palette/%2.png").arg(root).arg(code), "PNG"))
+        if (!art::save(indexed, QString("%1/palette/%2.png").arg(root).arg(code), "PNG"))
             return 1;
     }
 

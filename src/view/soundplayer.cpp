@@ -48,14 +48,14 @@ void ThreadSoundPlayer::run()
 
 bool PulseOutput(const WaveClip &clip)
 {
-    pa_sample_spec spec{};
-    spec.format = clip.bitsProAbtastung == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = quint32(clip.abtastrate);
-    spec.channels = quint8(clip.kanaele);
-    if (!pa_sample_spec_valid(&spec))
+    pa_sample_spec format{};
+    format.format = clip.bitsProAbtastung == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    format.rate = quint32(clip.abtastrate);
+    format.channels = quint8(clip.kanaele);
+    if (!pa_sample_spec_valid(&format))
         return false;
     pa_simple *stream = pa_simple_new(nullptr, "Zendaro", PA_STREAM_PLAYBACK, nullptr, "Feldklang",
-                                      &spec, nullptr, nullptr, nullptr);
+                                      &format, nullptr, nullptr, nullptr);
     if (!stream)
         return false;
     const bool gespielt = pa_simple_write(stream, clip.daten.constData(), size_t(clip.daten.size()), nullptr) == 0
