@@ -1,3 +1,4 @@
+#include "testordner.h"
 #include "ioerror.h"
 #include "kartendatei.h"
 #include "random.h"
@@ -29,8 +30,8 @@ class KartenDateiTest : public QObject
 private slots:
     void initTestCase()
     {
-        TestBlaetterSchreiben(m_ordner.path());
-        QDir::setCurrent(m_ordner.path());
+        TestBlaetterSchreiben(m_ordner.wurzel());
+        QDir::setCurrent(m_ordner.wurzel());
         Zufall::RandSeed() = 0;
         m_start = std::make_unique<TKarte>();
         StandardKarteAnlegen(*m_start);
@@ -168,7 +169,7 @@ private slots:
         }
         QVERIFY(gleich(*m_karte, vorher));
         try {
-            DateiLesen(*m_karte, m_ordner.path());
+            DateiLesen(*m_karte, m_ordner.wurzel());
             QFAIL("a folder is no map file");
         } catch (const InOutError &e) {
             QCOMPARE(e.code(), 5);
@@ -259,28 +260,17 @@ private slots:
 
     void schreibenUeberOrdnerLaesstIhnStehen()
     {
-        QDir(m_ordner.path()).mkdir("ordner.map");
+        QDir(m_ordner.wurzel()).mkdir("ordner.map");
         QVERIFY_THROWS_EXCEPTION(InOutError, DateiSchreiben(*m_karte, pfad("ordner.map"), QString()));
         QVERIFY(QFileInfo(pfad("ordner.map")).isDir());
-        const QStringList reste = QDir(m_ordner.path()).entryList({"ordner.map*"}, QDir::Files);
+        const QStringList reste = QDir(m_ordner.wurzel()).entryList({"ordner.map*"}, QDir::Files);
         QVERIFY2(reste.isEmpty(), qPrintable(reste.join(',')));
     }
 
 private:
-    QString pfad(const QString &name) const { return QDir(m_ordner.path()).filePath(name); }
-
-    void schreiben(const QString &name, const QByteArray &inhalt) const
-    {
-        QFile datei(pfad(name));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.write(inhalt);
-    }
-
-    QByteArray lesen(const QString &name) const
-    {
-        QFile datei(pfad(name));
-        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-    }
+    QString pfad(const QString &name) const { return m_ordner.pfad(name); }
+    void schreiben(const QString &name, const QByteArray &inhalt) const { QVERIFY(m_ordner.schreiben(name, inhalt)); }
+    QByteArray lesen(const QString &name) const { return m_ordner.lesen(name); }
 
     static bool gleich(const TKarte &a, const TKarte &b)
     {
@@ -290,7 +280,7 @@ private:
             && a.Felder == b.Felder;
     }
 
-    QTemporaryDir m_ordner;
+    TestOrdner m_ordner;
     std::unique_ptr<TKarte> m_start;
     std::unique_ptr<TKarte> m_karte;
 };

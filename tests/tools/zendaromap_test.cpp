@@ -1,3 +1,5 @@
+#include "testordner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -118,29 +120,18 @@ private:
     Lauf starten(const QStringList &args)
     {
         QProcess prozess;
-        prozess.setWorkingDirectory(m_ordner.path());
+        prozess.setWorkingDirectory(m_ordner.wurzel());
         prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), args);
         if (!prozess.waitForFinished(30000))
             return {-1, {}, QStringLiteral("timeout")};
         return {prozess.exitCode(), prozess.readAllStandardOutput(), QString::fromUtf8(prozess.readAllStandardError())};
     }
 
-    QString pfad(const QString &name) const { return QDir(m_ordner.path()).filePath(name); }
+    QString pfad(const QString &name) const { return m_ordner.pfad(name); }
+    void schreiben(const QString &name, const QByteArray &inhalt) const { QVERIFY(m_ordner.schreiben(name, inhalt)); }
+    QByteArray lesen(const QString &name) const { return m_ordner.lesen(name); }
 
-    void schreiben(const QString &name, const QByteArray &inhalt) const
-    {
-        QFile datei(pfad(name));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.write(inhalt);
-    }
-
-    QByteArray lesen(const QString &name) const
-    {
-        QFile datei(pfad(name));
-        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_ordner;
+    TestOrdner m_ordner;
 };
 
 QTEST_GUILESS_MAIN(ZendaroMapTest)
