@@ -60,5 +60,8 @@ int main(int argc, char *argv[])
     // screen's room itself.
     ZendaroMain.setGeometry(ZendaroMain.screen()->availableGeometry());
     ZendaroMain.showMaximized();
+    // A window manager keeps the splash on top by its flag; without one the
+    // window shown last would cover it.
+    Splash.raise();
     return app.exec();
 }

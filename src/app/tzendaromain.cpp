@@ -435,6 +435,11 @@ void TZendaroMain::Gestalter1Click()
 {
     const bool zeigen = Menue.Gestalter1->isChecked();
     Gestalter->setVisible(zeigen);
+    if (zeigen) {
+        // Shown in front and active, its title strip in the active colour.
+        Gestalter->raise();
+        Gestalter->activateWindow();
+    }
     Panel1->GestalterButton->setChecked(zeigen);
 }
 

@@ -1,8 +1,8 @@
-#include "testordner.h"
 #include "ioerror.h"
 #include "kartendatei.h"
 #include "random.h"
 #include "testblaetter.h"
+#include "testordner.h"
 
 #include <QDir>
 #include <QFile>
