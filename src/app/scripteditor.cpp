@@ -25,7 +25,7 @@ QString Suchen()
             return hier.absoluteFilePath();
     }
     for (const QString &name : Programmnamen()) {
-        const QString gefunden = QStandardPaths::findExecutable(name);
+        QString gefunden = QStandardPaths::findExecutable(name);
         if (!gefunden.isEmpty())
             return gefunden;
     }
