@@ -7,11 +7,11 @@
 #include "hilfekontext.h"
 #include "menuestil.h"
 #include "palettenleiste.h"
+#include "scripteditor.h"
 #include "seitenanordnen.h"
 #include "seitezeichnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
-#include "scripteditor.h"
 #include "symbolanimation.h"
 #include "taboutbox.h"
 #include "tdialog1.h"
@@ -162,8 +162,7 @@ void TZendaroMain::fensterAnlegen()
     Gestalter->setObjectName(QStringLiteral("Gestalter"));
     connect(Gestalter, &TGestalter::versteckt, this, &TZendaroMain::GestalterFormHide);
     connect(Gestalter, &TGestalter::karteAngefordert, Menue.Eigenschaften1, &QAction::trigger);
-    connect(Gestalter, &TGestalter::hilfeAngefordert, this,
-            [this] { m_hilfe.request(HelpSystem::HELP_CONTENTS, 0); });
+    connect(Gestalter, &TGestalter::hilfeAngefordert, this, &TZendaroMain::Hilfethemen1Click);
 
     OptionenDlg = new TOptionenDlg(this);
     OptionenDlg->setObjectName(QStringLiteral("OptionenDlg"));
