@@ -1,6 +1,7 @@
 #include "spinedit.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -11,6 +12,15 @@
 namespace {
 
 constexpr int KnopfBreite = 15;
+
+// Focus going to another control of the same window. The window closing or
+// losing activation, or a popup such as the edit's own context menu, is no
+// leaving of the box: the typed value stands.
+bool fokusBleibtImFenster(QEvent *event)
+{
+    const Qt::FocusReason grund = static_cast<QFocusEvent *>(event)->reason();
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
+}
 
 } // namespace
 
@@ -74,7 +84,7 @@ bool SpinEdit::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == m_edit && event->type() == QEvent::FocusOut) {
+    if (watched == m_edit && event->type() == QEvent::FocusOut && fokusBleibtImFenster(event)) {
         // A typed value outside the limits stands until the box is left.
         bool ganzzahl = false;
         const int wert = m_edit->text().toInt(&ganzzahl);

@@ -7,7 +7,7 @@ class QToolButton;
 
 // A numeric edit with up and down buttons, step 1. Unlike QSpinBox it keeps
 // whatever the user types: a value outside the limits is reported as typed
-// until the box loses focus, and a text that is no integer reads as the
+// until the focus moves on to another control, and a text that is no integer reads as the
 // minimum. Only digits, signs and the decimal separator can be typed; other
 // characters, and stepping a read-only box, are refused with a beep.
 class SpinEdit : public QWidget

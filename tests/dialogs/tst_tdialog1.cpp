@@ -52,6 +52,7 @@ private slots:
     void okSetztNeueGroesse();
     void okOhneWahlUndAbbrechenAendernNichts();
     void execMitEnterSchliesst();
+    void schliessenBegrenztZeitLimitNicht();
 };
 
 void TestTDialog1::ladenDerStartkarte()
@@ -260,6 +261,28 @@ void TestTDialog1::execMitEnterSchliesst()
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(antwort.answered());
     QCOMPARE(karte.KartenName, QStringLiteral("InselX"));
+}
+
+// Closing the dialog is no leaving of the box within it: the typed value is
+// stored as typed, and only the next showing clamps it.
+void TestTDialog1::schliessenBegrenztZeitLimitNicht()
+{
+    TKarte karte = standardKarte(4);
+    karte.ZeitLimit = 50;
+    TDialog1 dialog(karte);
+    ModalAntwort antwort([](QWidget *modal) {
+        auto *box = modal->findChild<SpinEdit *>("ZeitLimitEdit");
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("500"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(antwort.answered());
+    QCOMPARE(karte.ZeitLimit, 500);
+
+    einmalZeigen(dialog);
+    QCOMPARE(karte.ZeitLimit, 200);
 }
 
 QTEST_MAIN(TestTDialog1)
