@@ -63,6 +63,16 @@ public:
 
     bool Ende() const { return m_pos >= m_daten.size() || m_daten[m_pos] == kDateiende; }
 
+    // True when no number is left: the rest is blanks, line ends and the like.
+    bool NurLeerraum() const
+    {
+        for (qsizetype i = m_pos; i < m_daten.size(); ++i) {
+            if (static_cast<unsigned char>(m_daten[i]) > 32)
+                return false;
+        }
+        return true;
+    }
+
     // Reads up to, not including, the next CR, then passes the line end.
     QByteArray Zeile()
     {
@@ -190,7 +200,9 @@ bool KarteAusText(TKarte &karte, const QByteArray &inhalt)
     neu.AnzahlFelder = leser.Zahl();
     neu.AnzahlSeiten = static_cast<std::uint8_t>(leser.Zahl());
     neu.FeldGroesse = static_cast<std::uint16_t>(leser.Zahl());
-    if (!GroessenGueltig(neu) || leser.Ende())
+    // Blank lines after the sizes are no grid either: without a single value
+    // the file holds no map.
+    if (!GroessenGueltig(neu) || leser.Ende() || leser.NurLeerraum())
         return false;
 
     // The first pass always counts, even when the file ends early. Further

@@ -207,6 +207,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("werte");
         QTest::newRow("ends after line 9") << QByteArray("7\r\n640\r\n440\r\n2\r\n1\r\n40\r\n");
+        QTest::newRow("only blank lines after line 9") << QByteArray("7\r\n640\r\n440\r\n2\r\n1\r\n40\r\n\r\n \t\r\n");
         QTest::newRow("no fields") << QByteArray("7\r\n640\r\n440\r\n0\r\n1\r\n40\r\n1\r\n");
         QTest::newRow("negative fields") << QByteArray("7\r\n640\r\n440\r\n-3\r\n1\r\n40\r\n1\r\n");
         QTest::newRow("561 fields") << QByteArray("7\r\n640\r\n440\r\n561\r\n1\r\n40\r\n1\r\n");
