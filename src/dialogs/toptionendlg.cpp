@@ -1,5 +1,6 @@
 #include "toptionendlg.h"
 
+#include "bildschirmmitte.h"
 #include "fensterschrift.h"
 #include "platzierung.h"
 #include "radiogroup.h"
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -36,6 +38,25 @@ QString endung(const QString &pfad)
     const qsizetype punkt = name.lastIndexOf(u'.');
     return punkt < 0 ? QString() : name.mid(punkt);
 }
+
+// The toolkit centres a message box on its owner; these warnings stand in the
+// middle of the screen, wherever the dialog is.
+class Warnbox : public QMessageBox
+{
+public:
+    Warnbox(const QString &text, QWidget *owner) : QMessageBox(Warning, QStringLiteral("Warnung"), text, Ok, owner)
+    {
+        button(Ok)->setText(QStringLiteral("OK"));
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        if (!event->spontaneous())
+            aufBildschirmMitte(this);
+    }
+};
 
 QIcon papierkorbBild()
 {
@@ -188,7 +209,6 @@ void TOptionenDlg::eintragAnhaengen(const QString &text)
 
 void TOptionenDlg::warnung(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    Warnbox box(text, this);
     box.exec();
 }

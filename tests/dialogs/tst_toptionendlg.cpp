@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +24,7 @@ struct Warnung
     QString text;
     QMessageBox::Icon symbol = QMessageBox::NoIcon;
     QStringList knoepfe;
+    QPoint mitte;
 };
 
 QStringList eintraege(const TOptionenDlg &dialog)
@@ -49,6 +51,7 @@ Warnung hinzufuegen(TOptionenDlg &dialog, const QString &pfad)
         warnung.titel = box->windowTitle();
         warnung.text = box->text();
         warnung.symbol = box->icon();
+        warnung.mitte = box->frameGeometry().center();
         for (QAbstractButton *knopf : box->buttons())
             warnung.knoepfe << knopf->text();
         box->buttons().front()->click();
@@ -141,11 +144,16 @@ void TestTOptionenDlg::nichtGefunden()
     QFETCH(QString, pfad);
     QFETCH(QString, name);
     TOptionenDlg dialog(nullptr);
+    dialog.show();
     const Warnung warnung = hinzufuegen(dialog, pfad);
     QVERIFY(warnung.gezeigt);
     QCOMPARE(warnung.titel, QStringLiteral("Warnung"));
     QCOMPARE(warnung.text, QStringLiteral("Die Datei %1 konnte nicht gefunden werden.").arg(name));
     QCOMPARE(warnung.knoepfe, QStringList{"OK"});
+    // In the middle of the screen, not of the dialog at its own place.
+    const QPoint bildschirmMitte = dialog.screen()->availableGeometry().center();
+    QVERIFY2((warnung.mitte - bildschirmMitte).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1,%2").arg(warnung.mitte.x()).arg(warnung.mitte.y())));
     QCOMPARE(eintraege(dialog), StartEintraege);
 }
 
