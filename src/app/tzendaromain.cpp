@@ -144,8 +144,11 @@ void TZendaroMain::dialogeAnlegen()
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    for (QFileDialog *dialog : {OpenDialog1, SaveDialog1})
+    // The type list names just "Karte"; the pattern stays out of sight.
+    for (QFileDialog *dialog : {OpenDialog1, SaveDialog1}) {
         dialog->setNameFilter(QStringLiteral("Karte (*.map)"));
+        dialog->setOption(QFileDialog::HideNameFilterDetails);
+    }
 
     Dialog1 = new TDialog1(Karte, this);
     Dialog1->setObjectName(QStringLiteral("Dialog1"));

@@ -7,6 +7,9 @@
 #include "tzendaromain.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -221,6 +224,20 @@ private slots:
         }
         QCOMPARE(w->OpenDialog1->selectedFiles().value(0), sand);
         QVERIFY(w->SaveDialog1->selectedFiles().value(0) != sand);
+    }
+
+    void fileDialogsListMapsAsKarte()
+    {
+        for (QFileDialog *dialog : {w->OpenDialog1, w->SaveDialog1}) {
+            auto *typen = dialog->findChild<QComboBox *>("fileTypeCombo");
+            QVERIFY(typen);
+            QCOMPARE(typen->count(), 1);
+            QCOMPARE(typen->itemText(0), QStringLiteral("Karte"));
+            // The list still shows map files only.
+            auto *dateien = dialog->findChild<QFileSystemModel *>();
+            QVERIFY(dateien);
+            QCOMPARE(dateien->nameFilters(), QStringList{"*.map"});
+        }
     }
 
     // Open replaces the map only with a valid map; otherwise everything
