@@ -329,8 +329,10 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
 void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
 {
     AktuelleSeite = sender.seite();
-    if (MalenAktiv && inSeite(pos))
-        feldMalen(sender, pos);
+    // Usually the press has marked the map already; not so when it began in
+    // a strip that names no field.
+    if (MalenAktiv && inSeite(pos) && feldMalen(sender, pos))
+        KarteGeaendert = true;
 }
 
 void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint)

@@ -214,10 +214,15 @@ private slots:
         w->AktuellerFeldtyp = 51;
         QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(645, 10));
         QTest::mouseMove(seite(1), QPoint(648, 50));
-        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(648, 50));
         QVERIFY(w->Karte.Felder == vorher.Felder);
         QVERIFY(!w->KarteGeaendert);
         QVERIFY(m_gespielt.isEmpty());
+        // Dragged on into the fields, the map changes and must count as
+        // changed, or New and Open would drop it without asking.
+        QTest::mouseMove(seite(1), QPoint(620, 50));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(620, 50));
+        QCOMPARE(w->Karte.Felder[1][32], std::uint8_t(51));
+        QVERIFY(w->KarteGeaendert);
     }
 
     void soundGroupOfTheCurrentTile_data()
