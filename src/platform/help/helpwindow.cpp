@@ -130,6 +130,10 @@ void HelpWindow::showContents()
 void HelpWindow::showIndex(const QString &keyword)
 {
     m_navigation->setCurrentWidget(m_indexPage);
+    // Opened by a search, the window would otherwise show an empty page
+    // beside the keywords.
+    if (currentPage().isEmpty())
+        showPage(m_homePage);
     if (m_indexSearch->text() == keyword)
         m_indexList->filterIndices(keyword);
     else
