@@ -49,8 +49,6 @@ TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(ka
     BitBtn4 = platziert(new QPushButton(QStringLiteral("&Hilfe"), this), "BitBtn4", 4, 268, 75, 25);
     BitBtn3 = platziert(new QPushButton(QStringLiteral("OK"), this), "BitBtn3", 192, 268, 75, 25);
     BitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 275, 268, 86, 25);
-    BitBtn4->setAutoDefault(false);
-    BitBtn2->setAutoDefault(false);
     BitBtn3->setDefault(true);
 
     connect(BitBtn3, &QPushButton::clicked, this, &TDialog1::BitBtn3Click);

@@ -93,8 +93,6 @@ TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
     auto *bitBtn4 = platziert(new QPushButton(QStringLiteral("&Hilfe"), this), "BitBtn4", 4, 292, 75, 25);
     auto *bitBtn3 = platziert(new QPushButton(QStringLiteral("OK"), this), "BitBtn3", 196, 292, 75, 25);
     auto *bitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 280, 292, 89, 25);
-    bitBtn4->setAutoDefault(false);
-    bitBtn2->setAutoDefault(false);
     bitBtn3->setDefault(true);
     connect(bitBtn3, &QPushButton::clicked, this, &QDialog::accept);
     connect(bitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -139,10 +137,8 @@ void TOptionenDlg::seiteRessourcenAnlegen()
     auto *neuButton = platziert(new QPushButton(QStringLiteral("&Hinzufügen"), seite), "NeuButton", 240, 188, 81, 23);
     auto *bitBtn1 = platziert(new QPushButton(papierkorbBild(), QStringLiteral("&Entfernen"), seite), "BitBtn1", 240,
                               220, 81, 23);
-    for (QPushButton *knopf : {neuButton, bitBtn1}) {
+    for (QPushButton *knopf : {neuButton, bitBtn1})
         knopf->setPalette(schwarz);
-        knopf->setAutoDefault(false);
-    }
     auto *checkBox3 = platziert(new QCheckBox(QStringLiteral("Benutzerdefinierte Ressourcen zulassen"), seite),
                                 "CheckBox3", 16, 192, 213, 17);
     checkBox3->setChecked(true);

@@ -55,7 +55,6 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent)
     breiteFuerText(ShowAtStart, 335);
     Next = platziert(new QPushButton(QStringLiteral("&Nächster Tip"), this), "Next", 152, 244, 89, 26);
     Ok = platziert(new QPushButton(QStringLiteral("&Schließen"), this), "Ok", 248, 244, 89, 26);
-    Next->setAutoDefault(false);
     Ok->setDefault(true);
     Ok->setFocus();
 

@@ -53,6 +53,7 @@ private slots:
     void okOhneWahlUndAbbrechenAendernNichts();
     void execMitEnterSchliesst();
     void schliessenBegrenztZeitLimitNicht();
+    void enterDruecktDenKnopfMitFokus();
 };
 
 void TestTDialog1::ladenDerStartkarte()
@@ -283,6 +284,29 @@ void TestTDialog1::schliessenBegrenztZeitLimitNicht()
 
     einmalZeigen(dialog);
     QCOMPARE(karte.ZeitLimit, 200);
+}
+
+// Enter presses the button that has the focus; OK only stands in for the
+// others.
+void TestTDialog1::enterDruecktDenKnopfMitFokus()
+{
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte);
+    bool hilfeLiessOffen = false;
+    ModalAntwort antwort([&hilfeLiessOffen](QWidget *modal) {
+        QTest::mouseClick(modal->findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
+        auto *hilfe = modal->findChild<QPushButton *>("BitBtn4");
+        hilfe->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(hilfe, Qt::Key_Return);
+        hilfeLiessOffen = modal->isVisible();
+        auto *abbrechen = modal->findChild<QPushButton *>("BitBtn2");
+        abbrechen->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(abbrechen, Qt::Key_Return);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(antwort.answered());
+    QVERIFY(hilfeLiessOffen);
+    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
 }
 
 QTEST_MAIN(TestTDialog1)

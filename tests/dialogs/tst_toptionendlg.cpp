@@ -81,6 +81,7 @@ private slots:
     void nichtGefunden_data();
     void nichtGefunden();
     void entfernen();
+    void enterAufHinzufuegen();
 
 private:
     QTemporaryDir m_ordner;
@@ -181,6 +182,19 @@ void TestTOptionenDlg::entfernen()
     QVERIFY(eintraege(dialog).isEmpty());
     QTest::mouseClick(entfernen, Qt::LeftButton);
     QVERIFY(eintraege(dialog).isEmpty());
+}
+
+// Enter on the focused "&Hinzufügen" adds; it does not close the dialog.
+void TestTOptionenDlg::enterAufHinzufuegen()
+{
+    TOptionenDlg dialog(nullptr);
+    dialog.show();
+    dialog.findChild<QLineEdit *>("Edit1")->setText(m_ordner.filePath("Baum.bmp"));
+    auto *neu = dialog.findChild<QPushButton *>("NeuButton");
+    neu->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(neu, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(eintraege(dialog), StartEintraege + QStringList{m_ordner.filePath("Baum.bmp")});
 }
 
 QTEST_MAIN(TestTOptionenDlg)
