@@ -14,6 +14,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Info"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    // Modal to the program's windows only: the help window beside them stays usable.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(298, 213);
     setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
 

@@ -35,6 +35,8 @@ TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(ka
 {
     setWindowTitle(QStringLiteral("Karteneigenschaften"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    // Modal to the program's windows only: the help window beside them stays usable.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(378, 301);
     setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
     QPalette schwarz = palette();

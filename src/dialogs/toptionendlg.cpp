@@ -47,6 +47,7 @@ public:
     Warnbox(const QString &text, QWidget *owner) : QMessageBox(Warning, QStringLiteral("Warnung"), text, Ok, owner)
     {
         button(Ok)->setText(QStringLiteral("OK"));
+        setWindowModality(Qt::WindowModal);
     }
 
 protected:
@@ -80,6 +81,8 @@ TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Optionen und Einstellungen"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    // Modal to the program's windows only: the help window beside them stays usable.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(384, 325);
     move(404, 184);
     setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));

@@ -32,6 +32,8 @@ TTipForm::TTipForm(QWidget *parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
+    // Modal to the program's windows only: the help window beside them stays usable.
+    setWindowModality(Qt::WindowModal);
     setFixedSize(347, 276);
     setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
     QPalette schwarz = palette();

@@ -54,6 +54,7 @@ private slots:
     void execMitEnterSchliesst();
     void schliessenBegrenztZeitLimitNicht();
     void enterDruecktDenKnopfMitFokus();
+    void hilfefensterBleibtBedienbar();
 };
 
 void TestTDialog1::ladenDerStartkarte()
@@ -307,6 +308,39 @@ void TestTDialog1::enterDruecktDenKnopfMitFokus()
     QVERIFY(antwort.answered());
     QVERIFY(hilfeLiessOffen);
     QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
+}
+
+// The dialog holds up the windows of its owner, a window of the owner's such
+// as the landscape box included, but not a window of its own such as the
+// help window.
+void TestTDialog1::hilfefensterBleibtBedienbar()
+{
+    QWidget hauptfenster;
+    hauptfenster.resize(200, 200);
+    QWidget werkzeug(&hauptfenster, Qt::Tool);
+    QPushButton hilfe(QStringLiteral("Hilfe"));
+    int werkzeugKlicks = 0;
+    int hilfeKlicks = 0;
+    auto *werkzeugKnopf = new QPushButton(QStringLiteral("Werkzeug"), &werkzeug);
+    connect(werkzeugKnopf, &QPushButton::clicked, this, [&werkzeugKlicks] { ++werkzeugKlicks; });
+    connect(&hilfe, &QPushButton::clicked, this, [&hilfeKlicks] { ++hilfeKlicks; });
+    for (QWidget *fenster : {&hauptfenster, &werkzeug, static_cast<QWidget *>(&hilfe)}) {
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster));
+    }
+
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte, &hauptfenster);
+    ModalAntwort antwort([&](QWidget *modal) {
+        // Through the window system, where blocked windows are held up.
+        QTest::mouseClick(hilfe.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(werkzeug.windowHandle(), Qt::LeftButton, {}, werkzeugKnopf->geometry().center());
+        modal->close();
+    });
+    dialog.exec();
+    QVERIFY(antwort.answered());
+    QCOMPARE(hilfeKlicks, 1);
+    QCOMPARE(werkzeugKlicks, 0);
 }
 
 QTEST_MAIN(TestTDialog1)
