@@ -26,8 +26,10 @@ warten() {  # warten SEKUNDEN BEFEHL...: until the command succeeds
 }
 
 # Xvfb picks a free display number itself and writes it to the pipe.
+# -noreset: by default the server resets whenever its last client leaves, and
+# a client connecting during that reset is refused.
 exec 3> "$arbeit/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
 warten 10 test -s "$arbeit/display"
@@ -45,7 +47,7 @@ xdotool windowfocus "$fenster"
 sleep 0.5
 
 # "&Karte" > "&Sand" > "&einfach" selects tile 51.
-xdotool key alt+k; sleep 0.3; xdotool key s; sleep 0.3; xdotool key e; sleep 0.3
+xdotool key alt+k; sleep 0.6; xdotool key s; sleep 0.6; xdotool key e; sleep 0.6
 # Three neighbouring fields of page 1; the pages begin below the tool bar
 # and the palette strip, well above y 150.
 for x in 20 60 100; do
@@ -56,9 +58,9 @@ done
 # "&Datei" > "Speichern &unter ...": the start-up map has no name, so the
 # properties dialog comes first (closed with Escape), then the file dialog,
 # whose name field has the focus.
-xdotool key alt+d; sleep 0.3; xdotool key u
+xdotool key alt+d; sleep 0.6; xdotool key u
 warten 10 xdotool search --onlyvisible --name "^Karteneigenschaften$"
-sleep 0.3; xdotool key Escape
+sleep 0.6; xdotool key Escape
 sleep 1
 xdotool type --delay 20 "$karte"
 xdotool key Return
@@ -82,10 +84,10 @@ tr -d '\r' < "$karte" | awk '
   }'
 
 # Ending always asks; the map is saved, so "Nein" ends the program.
-xdotool windowfocus "$fenster"; sleep 0.3
-xdotool key alt+d; sleep 0.3; xdotool key b
+xdotool windowfocus "$fenster"; sleep 0.6
+xdotool key alt+d; sleep 0.6; xdotool key b
 warten 10 xdotool search --onlyvisible --name "^Bestätigen$"
-sleep 0.3; xdotool key alt+n
+sleep 0.6; xdotool key alt+n
 warten 10 bash -c "! kill -0 $app"
 app=""
 echo "e2e: gespeichert, geprüft und beendet"

@@ -30,7 +30,7 @@ cd "$scratch"
 [ "$(identify -format '%wx%h' start.png)" = "1280x880" ] || { echo "render: wrong picture size"; exit 1; }
 
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset &
 xvfb_pid=$!
 sleep 1
 DISPLAY=$display XDG_RUNTIME_DIR=$scratch/run "$prefix/bin/zendaro" &
