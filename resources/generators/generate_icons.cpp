@@ -325,7 +325,6 @@ QImage toolbarPicture(int index)
     return img;
 }
 
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -161,7 +161,6 @@ QImage tipBulb()
     return art::toIndexed(img, art::fitPalette({img}, 256));
 }
 
-
 } // namespace
 
 int main(int argc, char **argv)

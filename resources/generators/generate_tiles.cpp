@@ -79,7 +79,6 @@ QImage sharpen(const QImage &image)
     return out;
 }
 
-
 QImage layout(const QList<QImage> &sheets, const std::vector<std::vector<int>> &codes, int scale)
 {
     QImage out(int(codes[0].size()) * art::TileSize, int(codes.size()) * art::TileSize, QImage::Format_RGB32);
