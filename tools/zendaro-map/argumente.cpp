@@ -1,5 +1,7 @@
 #include "argumente.h"
 
+#include "kartenbild.h"
+
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
 {
     Argumente a;
@@ -29,8 +31,9 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
         } else {
             bool ok = false;
             a.massstab = wert.toDouble(&ok);
-            if (!ok || a.massstab <= 0.0 || a.massstab > 8.0) {
-                a.fehler = QStringLiteral("--scale erwartet eine Zahl über 0 bis 8, nicht %1").arg(wert);
+            if (!ok || !MassstabGueltig(a.massstab)) {
+                a.fehler = QStringLiteral("--scale erwartet eine Zahl von %1 bis %2, nicht %3")
+                               .arg(QString::number(MinMassstab), QString::number(MaxMassstab), wert);
                 return a;
             }
         }

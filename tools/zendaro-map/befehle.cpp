@@ -1,6 +1,7 @@
 #include "befehle.h"
 
 #include "apperror.h"
+#include "bilddatei.h"
 #include "feldbilder.h"
 #include "ioerror.h"
 #include "kartenbild.h"
@@ -105,14 +106,21 @@ int ZeichenBefehl(const Argumente &a, Ausgaben io)
     }
     if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
         return ende;
-    QImage bild = KartenBild(*karte);
-    if (a.massstab != 1.0) {
-        const Qt::TransformationMode modus = a.massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
-        bild = bild.scaled(bild.size() * a.massstab, Qt::IgnoreAspectRatio, modus);
-    }
-    if (!bild.save(a.ausgabe, "PNG")) {
-        io.err << errorBoxText(QStringLiteral("Das Bild %1 konnte nicht geschrieben werden").arg(a.ausgabe)) << Qt::endl;
+    try {
+        KartenBildSchreiben(*karte, a.ausgabe, a.massstab);
+    } catch (const BildZuGross &e) {
+        io.err << errorBoxText(e.message()) << Qt::endl;
+        return Ende::ZuGross;
+    } catch (const AppError &e) {
+        io.err << errorBoxText(e.message()) << Qt::endl;
         return Ende::EaFehler;
     }
     return Ende::Ok;
+}
+
+QString ZeichenAufrufFehler(const Argumente &a)
+{
+    if (BildFormatFuerName(a.ausgabe))
+        return {};
+    return QStringLiteral("%1 hat keine Bildendung: erlaubt sind .png und .bmp").arg(a.ausgabe);
 }

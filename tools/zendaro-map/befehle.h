@@ -8,6 +8,7 @@
 namespace Ende {
 constexpr int Ok = 0;
 constexpr int KeineKarte = 1;
+constexpr int ZuGross = 1; // the picture would exceed MaxBildPixel
 constexpr int EaFehler = 2;
 constexpr int Aufruf = 64; // usage error, as sysexits' EX_USAGE
 } // namespace Ende
@@ -22,3 +23,6 @@ int NeuBefehl(const Argumente &a, Ausgaben io);
 int PruefBefehl(const Argumente &a, Ausgaben io);
 int NormalisierBefehl(const Argumente &a, Ausgaben io);
 int ZeichenBefehl(const Argumente &a, Ausgaben io);
+
+// The usage error of render's arguments beyond their count, or empty.
+QString ZeichenAufrufFehler(const Argumente &a);

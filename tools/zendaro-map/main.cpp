@@ -17,6 +17,7 @@ struct Befehl
     int positionen; // required positional arguments
     bool ausgabePflicht;
     std::function<int(const Argumente &, Ausgaben)> ausfuehren;
+    QString (*aufrufFehler)(const Argumente &) = nullptr; // further usage checks
 };
 
 const char *kUebersicht =
@@ -26,7 +27,7 @@ const char *kUebersicht =
     "  new        die Startkarte schreiben\n"
     "  check      eine Kartendatei prüfen\n"
     "  normalize  eine Kartendatei neu schreiben\n"
-    "  render     eine Karte als PNG-Bild zeichnen\n"
+    "  render     eine Karte als Bild zeichnen (PNG oder BMP)\n"
     "\n"
     "zendaro-map BEFEHL --help zeigt die Hilfe eines Befehls.\n";
 
@@ -48,12 +49,15 @@ const Befehl kBefehle[] = {
      "Rückgabe: 0 geschrieben, 1 keine gültige Karte, 2 Ein-/Ausgabefehler.\n",
      {"-o"}, 1, false, NormalisierBefehl},
     {"render",
-     "Aufruf: zendaro-map render DATEI -o BILD.png [--tiles ORDNER] [--scale F]\n"
-     "Zeichnet alle Seiten in ihrer quadratischen Anordnung als ein PNG-Bild.\n"
+     "Aufruf: zendaro-map render DATEI -o BILD.png|BILD.bmp [--tiles ORDNER] [--scale F]\n"
+     "Zeichnet alle Seiten in ihrer quadratischen Anordnung als ein Bild; die\n"
+     "Endung von BILD wählt PNG oder BMP.\n"
      "--tiles  Ordner mit Scene1.scn, Scene2.scn, Scene3.scn\n"
      "         (sonst Arbeitsordner, Programmordner, Datenordner)\n"
-     "--scale  Maßstab über 0 bis 8, Vorgabe 1\n",
-     {"-o", "--tiles", "--scale"}, 1, true, ZeichenBefehl},
+     "--scale  Maßstab von 0.01 bis 8, Vorgabe 1\n"
+     "Rückgabe: 0 geschrieben, 1 keine gültige Karte oder ein Bild über\n"
+     "100000000 Pixel, 2 Ein-/Ausgabefehler.\n",
+     {"-o", "--tiles", "--scale"}, 1, true, ZeichenBefehl, ZeichenAufrufFehler},
 };
 
 } // namespace
@@ -88,6 +92,8 @@ int main(int argc, char *argv[])
                                                              : QStringLiteral("zu viele Argumente");
         if (fehler.isEmpty() && befehl.ausgabePflicht && a.ausgabe.isEmpty())
             fehler = QStringLiteral("-o fehlt");
+        if (fehler.isEmpty() && befehl.aufrufFehler)
+            fehler = befehl.aufrufFehler(a);
         if (!fehler.isEmpty()) {
             err << "zendaro-map " << name << ": " << fehler << "\n" << befehl.hilfe;
             return Ende::Aufruf;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "apperror.h"
+#include "karte.h"
+
+#include <QImage>
+
+#include <cstdint>
+
+// The largest picture of a whole map that is built, in pixels (both the
+// picture at scale 1 and the scaled one count). Pages may be up to 16384
+// pixels square, so a small forged map could otherwise ask for gigabytes.
+constexpr std::int64_t MaxBildPixel = 100'000'000;
+
+// The scales a picture may be drawn at. Below the lower bound a field
+// shrinks to less than a pixel; above the upper one pictures grow huge.
+constexpr double MinMassstab = 0.01;
+constexpr double MaxMassstab = 8.0;
+bool MassstabGueltig(double massstab);
+
+// Width and height of a picture, wide enough for any map at any scale.
+struct BildMass
+{
+    std::int64_t breite = 0;
+    std::int64_t hoehe = 0;
+    std::int64_t pixel() const { return breite * hoehe; }
+};
+
+// The size of KartenBild(karte, massstab), computed without drawing.
+BildMass KartenBildMass(const TKarte &karte, double massstab = 1.0);
+
+// Thrown when a picture would exceed MaxBildPixel; the message names the
+// size and the bound.
+class BildZuGross : public AppError
+{
+public:
+    explicit BildZuGross(BildMass mass);
+};
+
+// Throws BildZuGross unless the picture at this scale, and the one at scale 1
+// it is made from, stay within MaxBildPixel; throws AppError for a scale
+// outside MinMassstab..MaxMassstab.
+void BildGroessePruefen(const TKarte &karte, double massstab = 1.0);
+
+// All shown pages of a map in their square arrangement, as one picture, at
+// the given scale (above 1 pixels are repeated, below 1 smoothed). Cells
+// without a page stay grey, like the editor's empty page area. Throws
+// BildZuGross before drawing anything too large.
+QImage KartenBild(const TKarte &karte, double massstab = 1.0);
