@@ -98,17 +98,48 @@ private slots:
         QCOMPARE(ohneKacheln.err.trimmed(), QStringLiteral("Datei Scene1.scn kann nicht geöffnet werden."));
     }
 
+    void zuGrosseBilderWerdenAbgelehnt()
+    {
+        // 16 pages of 16384 x 16384 pixels in a file of a few hundred bytes.
+        QByteArray karte = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\n\r\n0\r\n16384\r\n16384\r\n1\r\n16\r\n40\r\n";
+        karte += QByteArray("1\r\n").repeated(16);
+        schreiben("riesig.map", karte);
+        // One page of 10 000 x 10 000 pixels lies at the bound.
+        schreiben("grenze.map", "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\n\r\n0\r\n10000\r\n10000\r\n1\r\n1\r\n40\r\n1\r\n");
+        const QString kacheln = QStringLiteral(ZENDARO_TILES_DIR);
+        const Lauf riesig = starten({"render", pfad("riesig.map"), "-o", pfad("riesig.png"), "--tiles", kacheln});
+        QCOMPARE(riesig.ende, 1);
+        QCOMPARE(riesig.err.trimmed(),
+                 QStringLiteral("Das Bild wäre 65536 × 65536 Pixel groß, das sind mehr als die erlaubten 100000000 Pixel."));
+        const Lauf vergroessert = starten({"render", pfad("grenze.map"), "-o", pfad("grenze.bmp"), "--tiles", kacheln, "--scale", "1.01"});
+        QCOMPARE(vergroessert.ende, 1);
+        QVERIFY(vergroessert.err.contains("10100 × 10100"));
+        // The picture at scale 1 is drawn before it shrinks, so it counts too.
+        const Lauf verkleinert = starten({"render", pfad("riesig.map"), "-o", pfad("klein.png"), "--tiles", kacheln, "--scale", "0.01"});
+        QCOMPARE(verkleinert.ende, 1);
+        QVERIFY(verkleinert.err.contains("65536 × 65536"));
+        for (const char *bild : {"riesig.png", "grenze.bmp", "klein.png"})
+            QVERIFY2(!QFile::exists(pfad(bild)), bild);
+    }
+
     void aufrufFehlerEndenMit64()
     {
         const QList<QStringList> falsch = {
             {}, {"zaubern"}, {"check"}, {"check", "a.map", "b.map"}, {"render", "a.map"},
-            {"new", "--tiles", "x"}, {"new", "-o"}, {"render", "a.map", "-o", "b.png", "--scale", "null"}};
+            {"new", "--tiles", "x"}, {"new", "-o"}, {"render", "a.map", "-o", "b.png", "--scale", "null"},
+            {"render", "a.map", "-o", "b.png", "--scale", "nan"}, {"render", "a.map", "-o", "b.png", "--scale", "0"},
+            {"render", "a.map", "-o", "b.png", "--scale", "1e-9"}, {"render", "a.map", "-o", "b.png", "--scale", "1e400"},
+            {"render", "a.map", "-o", "b.png", "--scale", "-inf"}, {"render", "a.map", "-o", "b.jpg"},
+            {"render", "a.map", "-o", "b"}, {"render", "a.map", "-o", "b.png.txt"}};
+        starten({"new", "-o", pfad("a.map")});
         for (const QStringList &args : falsch) {
             const Lauf lauf = starten(args);
             QVERIFY2(lauf.ende == 64, qPrintable(args.join(' ')));
             QVERIFY(!lauf.err.isEmpty());
             QVERIFY(lauf.out.isEmpty());
         }
+        for (const char *bild : {"b.png", "b.jpg", "b", "b.png.txt"})
+            QVERIFY2(!QFile::exists(pfad(bild)), bild);
         for (const char *befehl : {"new", "check", "normalize", "render"}) {
             const Lauf hilfe = starten({befehl, "--help"});
             QCOMPARE(hilfe.ende, 0);
