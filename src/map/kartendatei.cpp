@@ -1,11 +1,11 @@
 #include "kartendatei.h"
 
+#include "dateiersetzen.h"
 #include "ioerror.h"
 #include "windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <charconv>
@@ -246,17 +246,5 @@ QByteArray KartenText(const TKarte &karte, const QString &name)
 
 void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name)
 {
-    const QByteArray inhalt = KartenText(karte, name);
-    QSaveFile datei(dateiName);
-    errno = 0;
-    if (dateiName.isEmpty() || !datei.open(QIODevice::WriteOnly)) {
-        const int os = errno;
-        throw InOutError(dateiName.isEmpty() ? IoFehler::DateiNichtGefunden
-                                              : os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZugriffVerweigert);
-    }
-    errno = 0;
-    if (datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        const int os = errno;
-        throw InOutError(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz);
-    }
+    DateiErsetzen(dateiName, KartenText(karte, name));
 }

@@ -18,6 +18,6 @@ QByteArray KartenText(const TKarte &karte, const QString &name);
 // Reads a map from the bytes of a file, by the same rules as DateiLesen.
 bool KarteAusText(TKarte &karte, const QByteArray &inhalt);
 
-// Writes the map under the given name line. The old file is replaced only once
-// the new one is complete. Throws InOutError on failure.
+// Writes the map under the given name line through DateiErsetzen: the old
+// file is replaced only once the new one is complete. Throws InOutError.
 void DateiSchreiben(const TKarte &karte, const QString &dateiName, const QString &name);

@@ -1,11 +1,17 @@
 #include "apperror.h"
+#include "dateiersetzen.h"
 #include "ioerror.h"
 #include "random.h"
 #include "windows1252.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class PlatformTest : public QObject
 {
@@ -42,6 +48,34 @@ private slots:
         QCOMPARE(ioErrorFromErrno(EMFILE, true), 4);
         QCOMPARE(ioErrorFromErrno(ENOSPC, false), 101);
         QCOMPARE(ioErrorFromErrno(EIO, true), EIO);
+    }
+
+    // The replacement keeps what the old file's owner set: its mode, and its
+    // owner and group where this process may set them (as root here).
+    void ersetzenBehaeltModusUndEigentuemer()
+    {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("karte.map");
+        {
+            QFile alt(datei);
+            QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+        }
+        const QByteArray name = QFile::encodeName(datei);
+        QCOMPARE(::chmod(name.constData(), 0640), 0);
+        const bool root = ::geteuid() == 0;
+        if (root)
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        DateiErsetzen(datei, "neu");
+        QFile neu(datei);
+        QVERIFY(neu.open(QIODevice::ReadOnly));
+        QCOMPARE(neu.readAll(), QByteArray("neu"));
+        struct stat st = {};
+        QCOMPARE(::stat(name.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0640u);
+        if (!root)
+            QSKIP("owner and group can be handed on by root only");
+        QCOMPARE(st.st_uid, uid_t(65534));
+        QCOMPARE(st.st_gid, gid_t(65534));
     }
 
     void fehlerkastenSetztPunkt()

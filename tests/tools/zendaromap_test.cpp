@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 struct Lauf
@@ -70,6 +74,50 @@ private slots:
         QCOMPARE(lesen("locker.map"), locker);
         QCOMPARE(starten({"normalize", pfad("locker.map")}).ende, 0);
         QCOMPARE(lesen("locker.map"), lesen("normal.map"));
+    }
+
+    // A full disk, as a small file size limit: every writer reports it and
+    // leaves the old file byte for byte, also for texts small enough to sit
+    // in a write buffer.
+    void schreibfehlerLassenDieAlteDateiStehen_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("normalize") << QStringList{"normalize", "alt.map"};
+        QTest::newRow("normalize -o") << QStringList{"normalize", "neu.map", "-o", "alt.map"};
+        QTest::newRow("new -o") << QStringList{"new", "-o", "alt.map"};
+    }
+
+    void schreibfehlerLassenDieAlteDateiStehen()
+    {
+        QFETCH(QStringList, args);
+        // The start map with a blank after every value: valid, but not in the
+        // normal form, so a rewrite would change it.
+        const QByteArray neu = starten({"new"}).out;
+        QList<QByteArray> zeilen = neu.split('\n');
+        for (qsizetype i = 3; i + 1 < zeilen.size(); ++i)
+            zeilen[i].insert(zeilen[i].size() - 1, ' ');
+        const QByteArray alt = zeilen.join('\n');
+        QDir ordner(pfad(QTest::currentDataTag()));
+        ordner.mkpath(".");
+        QVERIFY(m_ordner.schreiben(ordner.filePath("alt.map"), alt));
+        QVERIFY(m_ordner.schreiben(ordner.filePath("neu.map"), neu));
+        const QStringList vorher = ordner.entryList(QDir::Files);
+
+        const Lauf lauf = starten(args, ordner.path(), 700);
+        QCOMPARE(lauf.ende, 2);
+        QCOMPARE(lauf.err.trimmed(), QStringLiteral("Zu wenig Speicherplatz."));
+        QCOMPARE(m_ordner.lesen(ordner.filePath("alt.map")), alt);
+        QCOMPARE(ordner.entryList(QDir::Files), vorher);
+    }
+
+    void neuMeldetEineVolleAusgabe()
+    {
+        QProcess prozess;
+        prozess.setStandardOutputFile(QStringLiteral("/dev/full"));
+        prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), {"new"});
+        QVERIFY(prozess.waitForFinished(30000));
+        QCOMPARE(prozess.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(prozess.readAllStandardError()).trimmed(), QStringLiteral("Zu wenig Speicherplatz."));
     }
 
     void zeichnenLegtDieSeitenImQuadrat()
@@ -148,10 +196,20 @@ private slots:
     }
 
 private:
-    Lauf starten(const QStringList &args)
+    // Runs the tool in `ordner`; a `dateiGrenze` above 0 limits the size of
+    // any file it writes, with the limit's signal ignored so that the write
+    // fails instead of killing it.
+    Lauf starten(const QStringList &args, const QString &ordner = {}, rlim_t dateiGrenze = 0)
     {
         QProcess prozess;
-        prozess.setWorkingDirectory(m_ordner.wurzel());
+        prozess.setWorkingDirectory(ordner.isEmpty() ? m_ordner.wurzel() : ordner);
+        if (dateiGrenze > 0) {
+            prozess.setChildProcessModifier([dateiGrenze] {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit grenze{dateiGrenze, dateiGrenze};
+                ::setrlimit(RLIMIT_FSIZE, &grenze);
+            });
+        }
         prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), args);
         if (!prozess.waitForFinished(30000))
             return {-1, {}, QStringLiteral("timeout")};

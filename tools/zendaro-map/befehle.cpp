@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -57,10 +60,18 @@ int NeuBefehl(const Argumente &a, Ausgaben io)
         // Only the tile images are missing then; the grid is complete.
     }
     if (a.ausgabe.isEmpty()) {
-        QFile stdoutDatei;
-        if (!stdoutDatei.open(stdout, QIODevice::WriteOnly))
+        const QByteArray text = KartenText(*karte, karte->KartenName);
+        // Unbuffered, so a full disk or a closed pipe shows at write() and
+        // is not lost in a flush at exit.
+        QFile ausgabe;
+        errno = 0;
+        if (!ausgabe.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)
+            || ausgabe.write(text) != text.size()) {
+            const int os = errno;
+            io.err << errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz))
+                   << Qt::endl;
             return Ende::EaFehler;
-        stdoutDatei.write(KartenText(*karte, karte->KartenName));
+        }
         return Ende::Ok;
     }
     return Schreiben(*karte, a.ausgabe, io);
