@@ -1,7 +1,7 @@
 // Speed of the page view: a full repaint of a 16-page map, one painting move,
 // and creating the main window up to its first painted page.
 #include "helpsystem.h"
-#include "seitenanordnen.h"
+#include "kartendokument.h"
 #include "soundplayer.h"
 #include "tzendaromain.h"
 
@@ -39,11 +39,12 @@ std::unique_ptr<TZendaroMain> HauptFenster()
 void BM_SechzehnSeitenNeuZeichnen(benchmark::State &state)
 {
     auto w = HauptFenster();
-    StandardGroesseSetzen(w->Karte, 16);
+    w->Dokument->eigenschaftenAendern({{}, 0, 16});
+    std::vector<FeldCode> felder;
     for (int s = 1; s <= 16; ++s)
         for (int f = 1; f <= 176; ++f)
-            w->Karte.Felder[s][f] = std::uint8_t((s * 31 + f * 7) % 105);
-    SeitenAnordnen(w->Karte, w->PaintBoxen, *w->ScrollBox1->widget());
+            felder.push_back({std::uint8_t(s), f, std::uint8_t((s * 31 + f * 7) % 105)});
+    w->Dokument->felderSetzen(KartenDokument::malenText(), felder);
     QWidget *seiten = w->ScrollBox1->widget();
     QImage ziel(seiten->size(), QImage::Format_RGB32);
     for (auto _ : state) {

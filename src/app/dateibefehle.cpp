@@ -2,7 +2,7 @@
 #include "tzendaromain.h"
 
 #include "dateiname.h"
-#include "kartendatei.h"
+#include "kartendokument.h"
 #include "tdialog1.h"
 
 #include <QApplication>
@@ -69,20 +69,15 @@ SpeicherAntwort TZendaroMain::SaveBevorQuiting()
     }
 }
 
+// Cancel in the dialog cancels the new map as well.
 void TZendaroMain::NeueKarte1Click()
 {
-    if (KarteGeaendert && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
+    if (KarteGeaendert() && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
         return;
-    // The dialog shows the map's name when it opens.
-    Karte.KartenName = Unbenannt;
-    Dialog1->exec();
-    AktuellerDateiname.clear();
-    const int seiten = std::min<int>(Karte.AnzahlSeiten, MaxSeiten);
-    const int felder = std::min(Karte.AnzahlFelder, MaxFelder);
-    for (int s = 1; s <= seiten; ++s)
-        std::fill_n(Karte.Felder[s].begin() + 1, std::max(felder, 0), std::uint8_t(1));
-    seitenNeuAnordnen();
-    KarteGeaendert = false;
+    Dialog1->NamenVorgeben(Unbenannt);
+    if (Dialog1->exec() != QDialog::Accepted)
+        return;
+    Dokument->neu(Dialog1->Eigenschaften());
 }
 
 void TZendaroMain::LumerantKarte1Click()
@@ -92,28 +87,24 @@ void TZendaroMain::LumerantKarte1Click()
 
 void TZendaroMain::Karteladen1Click()
 {
-    if (KarteGeaendert && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
+    if (KarteGeaendert() && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
         return;
     const QString pfad = DateiWaehlen(*OpenDialog1);
     if (pfad.isEmpty())
         return;
-    // The reader changes the map only when the whole file is a valid map.
-    if (!DateiLesen(Karte, pfad)) {
+    // The map changes only when the whole file is a valid map.
+    if (!Dokument->oeffnen(pfad)) {
         KeineKarteMelden(this, pfad);
         return;
     }
-    AktuellerDateiname = pfad;
     AktuelleSeite = 1;
-    seitenNeuAnordnen();
-    KarteGeaendert = false;
 }
 
 bool TZendaroMain::Speichern1Click()
 {
-    if (AktuellerDateiname.isEmpty())
+    if (Dokument->dateiname().isEmpty())
         return Speichernunter1Click();
-    DateiSchreiben(Karte, AktuellerDateiname, Karte.KartenName);
-    KarteGeaendert = false;
+    Dokument->speichern(Dokument->dateiname());
     return true;
 }
 
@@ -121,8 +112,9 @@ bool TZendaroMain::Speichernunter1Click()
 {
     // Declining the extension warning starts over, with the name first.
     for (;;) {
-        if (Karte.KartenName.isEmpty() || Karte.KartenName == Unbenannt)
-            Dialog1->exec();
+        const QString &name = Dokument->karte().KartenName;
+        if ((name.isEmpty() || name == Unbenannt) && Dialog1->exec() == QDialog::Accepted)
+            Dokument->eigenschaftenAendern(Dialog1->Eigenschaften());
         const QString pfad = DateiWaehlen(*SaveDialog1);
         if (pfad.isEmpty())
             return false;
@@ -132,19 +124,18 @@ bool TZendaroMain::Speichernunter1Click()
             if (!ErweiterungTrotzdemNehmen(this, erweiterung))
                 continue;
         }
-        DateiSchreiben(Karte, pfad, Karte.KartenName);
-        KarteGeaendert = false;
-        AktuellerDateiname = pfad;
+        Dokument->speichern(pfad);
         return true;
     }
 }
 
 void TZendaroMain::Eigenschaften1Click()
 {
-    Dialog1->exec();
+    if (Dialog1->exec() == QDialog::Accepted)
+        Dokument->eigenschaftenAendern(Dialog1->Eigenschaften());
 }
 
-// Closing always asks; the close query itself has no objection.
+// Closing asks only when there is something to lose.
 void TZendaroMain::closeEvent(QCloseEvent *event)
 {
     FormClose(*event);
@@ -155,11 +146,13 @@ void TZendaroMain::FormClose(QCloseEvent &event)
     // Stay open unless the prompt lets the program end; a failing Save
     // leaves the window open after the error box.
     event.ignore();
-    SpeicherAntwort antwort = SpeicherAntwort::Abgebrochen;
-    befehl([&] { antwort = SaveBevorQuiting(); });
-    if (antwort == SpeicherAntwort::Abgebrochen)
-        return;
-    Karte.FeldBilder = {};
+    if (KarteGeaendert()) {
+        SpeicherAntwort antwort = SpeicherAntwort::Abgebrochen;
+        befehl([&] { antwort = SaveBevorQuiting(); });
+        if (antwort == SpeicherAntwort::Abgebrochen)
+            return;
+    }
+    Dokument->feldBilderFreigeben();
     GrasSound.clear();
     SandSound.clear();
     WasserSound.clear();

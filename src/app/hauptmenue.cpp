@@ -113,11 +113,15 @@ void dateiMenue(QMenuBar &leiste, HauptMenue &m)
     m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), K::Beenden);
 }
 
-void bearbeitenMenue(QMenuBar &leiste)
+// Undo and redo name their step once the main window knows the history.
+void bearbeitenMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *bearbeiten = untermenue(&leiste, "Bearbeiten1", QStringLiteral("&Bearbeiten"));
-    punkt(bearbeiten, "RckgngigBefehl1", QStringLiteral("&Rückgängig <Befehl>"), K::Rueckgaengig, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    punkt(bearbeiten, "Wiederherstellen1", QStringLiteral("Wiederherstellen"), K::Wiederherstellen, false);
+    m.RckgngigBefehl1 = punkt(bearbeiten, "RckgngigBefehl1", QStringLiteral("&Rückgängig <Befehl>"), K::Rueckgaengig,
+                              false, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.Wiederherstellen1 = punkt(bearbeiten, "Wiederherstellen1", QStringLiteral("Wiederherstellen"), K::Wiederherstellen,
+                                false);
+    m.Wiederherstellen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     trenner(bearbeiten, "N3");
     punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), K::Ausschneiden, false, QKeySequence(Qt::CTRL | Qt::Key_X));
     punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), K::Kopieren, false, QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -256,7 +260,7 @@ HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster)
 {
     HauptMenue m;
     dateiMenue(leiste, m);
-    bearbeitenMenue(leiste);
+    bearbeitenMenue(leiste, m);
     einheitenMenue(leiste);
     karteMenue(leiste, m);
     ansichtMenue(leiste, m);

@@ -20,6 +20,8 @@ struct HauptMenue
     QAction *Speichern1 = nullptr;
     QAction *Speichernunter1 = nullptr;
     QAction *Beenden1 = nullptr;
+    QAction *RckgngigBefehl1 = nullptr;
+    QAction *Wiederherstellen1 = nullptr;
     QAction *Eigenschaften1 = nullptr;
     QAction *Gestalter1 = nullptr;
     QAction *Standardleiste1 = nullptr;

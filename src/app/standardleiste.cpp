@@ -24,8 +24,8 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     ToolButton2 = knopf("ToolButton2", 1);
     ToolButton3 = knopf("ToolButton3", 2);
     trenner();
-    knopf("ToolButton5", 3, false);
-    knopf("ToolButton6", 4, false);
+    ToolButton5 = knopf("ToolButton5", 3, false);
+    ToolButton6 = knopf("ToolButton6", 4, false);
     trenner();
     knopf("ToolButton8", 5, false);
     knopf("ToolButton9", 6, false);

@@ -19,6 +19,8 @@ public:
     QToolButton *ToolButton1;
     QToolButton *ToolButton2;
     QToolButton *ToolButton3;
+    QToolButton *ToolButton5;
+    QToolButton *ToolButton6;
     QToolButton *ToolButton12;
     QToolButton *ToolButton13;
     QToolButton *ToolButton14;

@@ -5,6 +5,7 @@
 #include "feldklang.h"
 #include "helpsystem.h"
 #include "hilfekontext.h"
+#include "kartendokument.h"
 #include "menuestil.h"
 #include "palettenleiste.h"
 #include "scripteditor.h"
@@ -31,6 +32,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,7 +46,7 @@ QByteArray resourceLesen(const QString &name)
 } // namespace
 
 TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilfe, QWidget *parent)
-    : QMainWindow(parent), m_player(std::move(player)), m_hilfe(hilfe)
+    : QMainWindow(parent), Dokument(new KartenDokument(this)), m_player(std::move(player)), m_hilfe(hilfe)
 {
     setObjectName(QStringLiteral("ZendaroMain"));
     setWindowTitle(QStringLiteral("Lumerant! Zendaro"));
@@ -150,13 +152,8 @@ void TZendaroMain::dialogeAnlegen()
         dialog->setOption(QFileDialog::HideNameFilterDetails);
     }
 
-    Dialog1 = new TDialog1(Karte, this);
+    Dialog1 = new TDialog1(Dokument->karte(), this);
     Dialog1->setObjectName(QStringLiteral("Dialog1"));
-    connect(Dialog1, &TDialog1::karteGeaendert, this, [this] { KarteGeaendert = true; });
-    connect(Dialog1, &TDialog1::groesseGeaendert, this, [this] {
-        seitenNeuAnordnen();
-        KarteGeaendert = true;
-    });
 }
 
 void TZendaroMain::fensterAnlegen()
@@ -220,6 +217,19 @@ void TZendaroMain::befehleVerbinden()
 
     connect(Timer2, &QTimer::timeout, this, &TZendaroMain::Timer2Timer);
 
+    connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::felderNeuZeichnen);
+    connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::seitenNeuAnordnen);
+    QUndoStack *verlauf = &Dokument->verlauf();
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);
+    connect(Menue.RckgngigBefehl1, &QAction::triggered, this, &TZendaroMain::RckgngigBefehl1Click);
+    connect(Menue.Wiederherstellen1, &QAction::triggered, this, &TZendaroMain::Wiederherstellen1Click);
+    connect(Panel1->ToolButton5, &QToolButton::clicked, Menue.RckgngigBefehl1, &QAction::trigger);
+    connect(Panel1->ToolButton6, &QToolButton::clicked, Menue.Wiederherstellen1, &QAction::trigger);
+    verlaufZeigen();
+
     connect(Menue.Standardleiste1, &QAction::triggered, this, &TZendaroMain::Standardleiste1Click);
     connect(Menue.Werkzeugleiste1, &QAction::triggered, this, &TZendaroMain::Werkzeugleiste1Click);
     connect(Menue.Statusleiste1, &QAction::triggered, this, &TZendaroMain::Statusleiste1Click);
@@ -273,7 +283,7 @@ bool TZendaroMain::eventFilter(QObject *watched, QEvent *event)
 void TZendaroMain::FormCreate()
 {
     try {
-        StandardKarteAnlegen(Karte);
+        Dokument->startKarteAnlegen();
     } catch (const AppError &fehler) {
         // The window is not on screen yet, so the box has no owner. The rest
         // of the creation is skipped; the program runs on without pages.
@@ -281,7 +291,6 @@ void TZendaroMain::FormCreate()
         return;
     }
     AktuelleSeite = 1;
-    SeitenAnordnen(Karte, PaintBoxen, *ScrollBox1->widget());
 
     GrasSound = resourceLesen(QStringLiteral(":/wave/GRAS_SOUND"));
     SandSound = resourceLesen(QStringLiteral(":/wave/SAND_SOUND"));
@@ -299,13 +308,14 @@ void TZendaroMain::FormCreate()
 
 bool TZendaroMain::inSeite(QPoint pos) const
 {
-    return pos.x() > 0 && pos.x() < Karte.SeitenBreite && pos.y() > 0 && pos.y() < Karte.SeitenHoehe;
+    const TKarte &karte = Dokument->karte();
+    return pos.x() > 0 && pos.x() < karte.SeitenBreite && pos.y() > 0 && pos.y() < karte.SeitenHoehe;
 }
 
 void TZendaroMain::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich)
 {
     AktuelleSeite = sender.seite();
-    SeiteZeichnen(Karte, AktuelleSeite, flaeche, bereich);
+    SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich);
 }
 
 void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos)
@@ -317,37 +327,80 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
         Menue.PopupMenu1->popup(sender.mapToGlobal(pos));
         return;
     }
-    // A press on the uncovered strip of a page that is not a whole number of
-    // fields starts a drag but stores nothing: those numbers name no field.
-    if (feldMalen(sender, pos)) {
+    // Press, moves and release are one step of the history. A press on the
+    // uncovered strip of a page that is not a whole number of fields starts
+    // a drag but stores nothing: those numbers name no field.
+    Dokument->strichBeginnen();
+    if (feldMalen(pos))
         FeldSoundSpielen();
-        KarteGeaendert = true;
-    }
     MalenAktiv = true;
 }
 
 void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
 {
     AktuelleSeite = sender.seite();
-    // Usually the press has marked the map already; not so when it began in
-    // a strip that names no field.
-    if (MalenAktiv && inSeite(pos) && feldMalen(sender, pos))
-        KarteGeaendert = true;
+    if (MalenAktiv && inSeite(pos))
+        feldMalen(pos);
 }
 
 void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint)
 {
     MalenAktiv = false;
+    Dokument->strichBeenden();
 }
 
-bool TZendaroMain::feldMalen(TSeitenFlaeche &sender, QPoint pos)
+bool TZendaroMain::feldMalen(QPoint pos)
 {
-    if (!FeldAnPosition(Karte, pos.x(), pos.y()))
+    const TKarte &karte = Dokument->karte();
+    if (!FeldAnPosition(karte, pos.x(), pos.y()))
         return false;
-    const QRect feld = FeldSetzen(Karte, FeldNummer(Karte, pos.x(), pos.y()), std::uint8_t(AktuelleSeite),
-                                  AktuellerFeldtyp);
-    sender.update(feld);
+    Dokument->feldMalen({std::uint8_t(AktuelleSeite), FeldNummer(karte, pos.x(), pos.y())}, AktuellerFeldtyp);
     return true;
+}
+
+// Painting, undo and redo alike repaint just the squares that changed.
+void TZendaroMain::felderNeuZeichnen(const std::vector<FeldOrt> &felder)
+{
+    for (const FeldOrt &ort : felder)
+        if (ort.seite >= 1 && ort.seite <= int(PaintBoxen.size()))
+            PaintBoxen[ort.seite - 1]->update(FeldRechteck(Dokument->karte(), ort.feld));
+}
+
+bool TZendaroMain::KarteGeaendert() const
+{
+    return Dokument->istGeaendert();
+}
+
+// The menu items name the step they would take back or do again, and they
+// and the two arrows are enabled exactly when there is one.
+void TZendaroMain::verlaufZeigen()
+{
+    const QUndoStack &verlauf = Dokument->verlauf();
+    const auto beschriften = [](QAction *punkt, const QString &text, const QString &schritt) {
+        punkt->setText(schritt.isEmpty() ? text : text + QStringLiteral(": ") + schritt);
+    };
+    beschriften(Menue.RckgngigBefehl1, QStringLiteral("&Rückgängig"), verlauf.undoText());
+    beschriften(Menue.Wiederherstellen1, QStringLiteral("Wiederherstellen"), verlauf.redoText());
+    Menue.RckgngigBefehl1->setEnabled(verlauf.canUndo());
+    Menue.Wiederherstellen1->setEnabled(verlauf.canRedo());
+    Panel1->ToolButton5->setEnabled(verlauf.canUndo());
+    Panel1->ToolButton6->setEnabled(verlauf.canRedo());
+}
+
+// A stroke still open (a key pressed while the button is held) ends first,
+// so the fields painted afterwards make a step of their own.
+void TZendaroMain::RckgngigBefehl1Click()
+{
+    Dokument->strichBeenden();
+    MalenAktiv = false;
+    Dokument->verlauf().undo();
+}
+
+void TZendaroMain::Wiederherstellen1Click()
+{
+    Dokument->strichBeenden();
+    MalenAktiv = false;
+    Dokument->verlauf().redo();
 }
 
 void TZendaroMain::FeldSoundSpielen()
@@ -429,7 +482,7 @@ void TZendaroMain::Darstellungerneuern1Click()
 
 void TZendaroMain::seitenNeuAnordnen()
 {
-    SeitenAnordnen(Karte, PaintBoxen, *ScrollBox1->widget());
+    SeitenAnordnen(Dokument->karte(), PaintBoxen, *ScrollBox1->widget());
     Darstellungerneuern1Click();
 }
 

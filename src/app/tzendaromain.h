@@ -1,7 +1,7 @@
 #pragma once
 
+#include "feldaenderungen.h"
 #include "hauptmenue.h"
-#include "karte.h"
 #include "seitenflaeche.h"
 
 #include <QCursor>
@@ -17,6 +17,7 @@ class QFrame;
 class QScrollArea;
 class QStatusBar;
 class HelpSystem;
+class KartenDokument;
 class QTimer;
 class SoundPlayer;
 class TAboutBox;
@@ -31,8 +32,8 @@ class TTips;
 // Save wrote nothing: the calling command must not go on and lose the map.
 enum class SpeicherAntwort : std::uint8_t { Gespeichert = 0, NichtGespeichert = 1, Abgebrochen };
 
-// The main window ZendaroMain. It owns the one map and the editor's shared
-// state; the handlers are named after their control and event.
+// The main window ZendaroMain. It holds the map document and the editor's
+// shared state; the handlers are named after their control and event.
 class TZendaroMain : public QMainWindow, private SeitenEreignisse
 {
     Q_OBJECT
@@ -44,12 +45,13 @@ public:
     TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilfe, QWidget *parent = nullptr);
     ~TZendaroMain() override;
 
-    TKarte Karte;
+    // The one map, its file name and its edit history.
+    KartenDokument *Dokument;
     std::uint8_t AktuellerFeldtyp = 0;
     std::int32_t AktuelleSeite = 0;
     bool MalenAktiv = false;
-    bool KarteGeaendert = false;
-    QString AktuellerDateiname;
+    // The map differs from the state it was last saved, opened or created in.
+    bool KarteGeaendert() const;
     std::uint8_t SymbolPhase = 0;
 
     HauptMenue Menue;
@@ -86,6 +88,8 @@ public:
     bool Speichern1Click();
     bool Speichernunter1Click();
     void Eigenschaften1Click();
+    void RckgngigBefehl1Click();
+    void Wiederherstellen1Click();
 
     // Help: F1 on a highlighted menu item asks for the item's context.
     void MenueHilfe(const QAction *punkt);
@@ -131,6 +135,8 @@ private:
     void befehl(const std::function<void()> &ausfuehren);
     void verbinden(QAction *action, void (TZendaroMain::*handler)());
     void seitenNeuAnordnen();
+    void felderNeuZeichnen(const std::vector<FeldOrt> &felder);
+    void verlaufZeigen();
     void oberflaecheAnlegen();
     void befehleVerbinden();
 
@@ -139,9 +145,9 @@ private:
     void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) override;
     void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
 
-    // Stores the current tile in the field under a position of a page and
-    // repaints just that field; false where the position names no field.
-    bool feldMalen(TSeitenFlaeche &sender, QPoint pos);
+    // Paints the current tile into the field under a position of a page;
+    // false where the position names no field.
+    bool feldMalen(QPoint pos);
     bool inSeite(QPoint pos) const;
 
     std::unique_ptr<SoundPlayer> m_player;

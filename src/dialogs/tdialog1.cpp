@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -23,15 +22,9 @@ namespace {
 
 constexpr std::int32_t StandardFelder = 176;
 
-bool hatStandardGroesse(const TKarte &karte, std::uint8_t seiten)
-{
-    return karte.AnzahlFelder == StandardFelder && karte.AnzahlSeiten == seiten && karte.FeldGroesse == 40
-        && karte.SeitenBreite == 640 && karte.SeitenHoehe == 440;
-}
-
 } // namespace
 
-TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(karte)
+TDialog1::TDialog1(const TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(karte)
 {
     setWindowTitle(QStringLiteral("Karteneigenschaften"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -53,7 +46,7 @@ TDialog1::TDialog1(TKarte &karte, QWidget *parent) : QDialog(parent), m_karte(ka
     BitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 275, 268, 86, 25);
     BitBtn3->setDefault(true);
 
-    connect(BitBtn3, &QPushButton::clicked, this, &TDialog1::BitBtn3Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -107,8 +100,6 @@ void TDialog1::seiteAllgemeinAnlegen()
     FeldGroesseEdit = platziert(new SpinEdit(5, 500, 40, seite), "FeldGroesseEdit", 56, 188, 49, 22);
     FeldGroesseEdit->setReadOnly(true);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &TDialog1::Edit1Change);
-    connect(ZeitLimitEdit, &SpinEdit::changed, this, &TDialog1::ZeitLimitEditChange);
     for (QRadioButton *preset : {Btn1x176Felder, Btn4x176Felder, Btn9x176Felder, Btn16x176Felder})
         connect(preset, &QRadioButton::clicked, this, [this] { m_groesseGewaehlt = true; });
 }
@@ -146,9 +137,9 @@ void TDialog1::showEvent(QShowEvent *event)
 
 void TDialog1::FormShow()
 {
-    const QScopedValueRollback laden(m_laden, true);
     m_groesseGewaehlt = false;
-    Edit1->setText(m_karte.KartenName);
+    Edit1->setText(m_vorgabeName.value_or(m_karte.KartenName));
+    m_vorgabeName.reset();
     ZeitLimitEdit->setValue(m_karte.ZeitLimit);
     FeldGroesseEdit->setValue(m_karte.FeldGroesse);
     if (m_karte.AnzahlFelder != StandardFelder)
@@ -174,28 +165,16 @@ void TDialog1::FormShow()
     }
 }
 
-void TDialog1::Edit1Change()
+void TDialog1::NamenVorgeben(const QString &name)
 {
-    m_karte.KartenName = Edit1->text();
-    if (!m_laden)
-        emit karteGeaendert();
+    m_vorgabeName = name;
 }
 
-void TDialog1::ZeitLimitEditChange()
-{
-    m_karte.ZeitLimit = ZeitLimitEdit->value();
-    if (!m_laden)
-        emit karteGeaendert();
-}
-
-void TDialog1::BitBtn3Click()
+KartenEigenschaften TDialog1::Eigenschaften() const
 {
     const std::uint8_t seiten = gewaehlteSeiten();
-    if (m_groesseGewaehlt && seiten != 0 && !hatStandardGroesse(m_karte, seiten)) {
-        StandardGroesseSetzen(m_karte, seiten);
-        emit groesseGeaendert();
-    }
-    accept();
+    const bool neueGroesse = m_groesseGewaehlt && seiten != 0 && !HatStandardGroesse(m_karte, seiten);
+    return {Edit1->text(), ZeitLimitEdit->value(), neueGroesse ? seiten : std::uint8_t(0)};
 }
 
 std::uint8_t TDialog1::gewaehlteSeiten() const

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "karteneigenschaften.h"
+
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 struct TKarte;
 class QComboBox;
@@ -14,22 +17,25 @@ class QRadioButton;
 class QTabWidget;
 class SpinEdit;
 
-// "Karteneigenschaften": shows the map's properties and edits its name and
-// time limit in place. Every showing reloads the map's values; the size
-// choice keeps its state when the map has no standard page size.
+// "Karteneigenschaften": shows the map's properties and lets the user edit
+// its name, time limit and size. Every showing reloads the map's values; the
+// size choice keeps its state when the map has no standard page size. The
+// dialog leaves the map alone: after OK its opener applies Eigenschaften(),
+// so Cancel changes nothing.
 class TDialog1 : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TDialog1(TKarte &karte, QWidget *parent = nullptr);
+    explicit TDialog1(const TKarte &karte, QWidget *parent = nullptr);
 
-signals:
-    // The user changed the name or the time limit (already stored in the
-    // map). The dialog's own loading does not emit it.
-    void karteGeaendert();
-    // OK gave the map another standard size; the pages need a new layout.
-    void groesseGeaendert();
+    // The next showing puts this name into the name field instead of the
+    // map's own.
+    void NamenVorgeben(const QString &name);
+    // What the controls hold: the name, the time limit as the box reads it,
+    // and the standard size picked since the showing when the map has
+    // another (else 0).
+    KartenEigenschaften Eigenschaften() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -39,16 +45,11 @@ private:
     void seiteRessourcenAnlegen();
     void seiteLumerantAnlegen();
     void FormShow();
-    void Edit1Change();
-    void ZeitLimitEditChange();
-    void BitBtn3Click();
     // Pages of the checked preset, 0 when no preset is checked.
     std::uint8_t gewaehlteSeiten() const;
 
-    TKarte &m_karte;
-    // True while FormShow fills the controls, so that filling them does not
-    // count as the user's change.
-    bool m_laden = false;
+    const TKarte &m_karte;
+    std::optional<QString> m_vorgabeName;
     // A preset size was clicked since the dialog was shown.
     bool m_groesseGewaehlt = false;
 

@@ -33,6 +33,13 @@ void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner)
     FeldBilderErzeugen(karte, blattOrdner.isEmpty() ? DatenOrdner() : blattOrdner);
 }
 
+bool HatStandardGroesse(const TKarte &karte, std::uint8_t seiten)
+{
+    return karte.AnzahlFelder == kStandardFelder && karte.AnzahlSeiten == seiten
+        && karte.FeldGroesse == kStandardFeldGroesse && karte.SeitenBreite == kStandardBreite
+        && karte.SeitenHoehe == kStandardHoehe;
+}
+
 void StandardGroesseSetzen(TKarte &karte, std::uint8_t seiten)
 {
     const std::int32_t alteFelder = karte.AnzahlFelder;

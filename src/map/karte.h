@@ -57,6 +57,9 @@ bool FeldAnPosition(const TKarte &karte, std::int32_t x, std::int32_t y);
 // empty rectangle.
 QRect FeldSetzen(TKarte &karte, std::int32_t feldNummer, std::uint8_t seite, std::uint8_t code);
 
+// True when the map has the standard size of `seiten` pages.
+bool HatStandardGroesse(const TKarte &karte, std::uint8_t seiten);
+
 // Gives the map one of the standard sizes (pages of 176 fields, 640 x 440
 // pixels, field size 40). Pages that remain keep their fields; new pages and
 // fields become meadow (code 1).

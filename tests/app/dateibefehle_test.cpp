@@ -1,6 +1,7 @@
 #include "aufnahmehilfe.h"
 #include "dateiname.h"
 #include "kartendatei.h"
+#include "kartendokument.h"
 #include "modalfolge.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
@@ -52,16 +53,22 @@ class DateibefehleTest : public QObject
     void malen(int feld = 2)
     {
         w->AktuellerFeldtyp = 51;
-        const QPoint p = FeldRechteck(w->Karte, feld).center();
+        const QPoint p = FeldRechteck(w->Dokument->karte(), feld).center();
         QTest::mousePress(w->PaintBoxen[0], Qt::LeftButton, {}, p);
         QTest::mouseRelease(w->PaintBoxen[0], Qt::LeftButton, {}, p);
-        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->KarteGeaendert());
+    }
+
+    // Names the map as OK in the properties dialog does.
+    void benennen(const QString &name)
+    {
+        w->Dokument->eigenschaftenAendern({name, w->Dokument->karte().ZeitLimit, 0});
     }
 
     // A valid map file of one page of 176 fields, all sand.
     QString sandKarte()
     {
-        TKarte karte = w->Karte;
+        TKarte karte = w->Dokument->karte();
         StandardGroesseSetzen(karte, 1);
         karte.Felder[1].fill(51);
         const QString datei = pfad("sand.map");
@@ -98,44 +105,53 @@ private slots:
         QVERIFY(!KartenErweiterung(QStringLiteral(".qkm").replace('k', QChar(0x0138))));
     }
 
-    // Right after start: no prompt, the dialog opens with "Unbenannt", and
-    // also after its Cancel the map is meadow and has no file.
+    // Right after start: no prompt, and the dialog opens with "Unbenannt".
+    // Its Cancel cancels New; its OK makes a meadow without a file.
     void newRightAfterStart()
     {
+        w->Dokument->dateinameSetzen(pfad("alt.map"));
+        const QByteArray vorher = KartenText(w->Dokument->karte(), {});
         QString nameImDialog;
-        M folge{dialog1([&](QWidget *d) {
-            nameImDialog = d->findChild<QLineEdit *>("Edit1")->text();
-            qobject_cast<QDialog *>(d)->reject();
-        })};
-        w->AktuellerDateiname = pfad("alt.map");
+        {
+            M folge{dialog1([&](QWidget *d) {
+                nameImDialog = d->findChild<QLineEdit *>("Edit1")->text();
+                qobject_cast<QDialog *>(d)->reject();
+            })};
+            w->Menue.NeueKarte1->trigger();
+            QVERIFY(folge.alleBeantwortet());
+            QCOMPARE(folge.gesehen.size(), 1);
+        }
+        QCOMPARE(nameImDialog, QStringLiteral("Unbenannt"));
+        QCOMPARE(KartenText(w->Dokument->karte(), {}), vorher);
+        QCOMPARE(w->Dokument->dateiname(), pfad("alt.map"));
+
+        M folge{M::annehmen()};
         w->Menue.NeueKarte1->trigger();
         QVERIFY(folge.alleBeantwortet());
-        QCOMPARE(folge.gesehen.size(), 1);
-        QCOMPARE(nameImDialog, QStringLiteral("Unbenannt"));
-        QCOMPARE(w->Karte.KartenName, QStringLiteral("Unbenannt"));
-        QVERIFY(w->AktuellerDateiname.isEmpty());
-        QVERIFY(!w->KarteGeaendert);
+        QCOMPARE(w->Dokument->karte().KartenName, QStringLiteral("Unbenannt"));
+        QVERIFY(w->Dokument->dateiname().isEmpty());
+        QVERIFY(!w->KarteGeaendert());
         for (int s = 1; s <= 4; ++s)
             for (int f = 1; f <= 176; ++f)
-                QCOMPARE(w->Karte.Felder[s][f], std::uint8_t(1));
+                QCOMPARE(w->Dokument->karte().Felder[s][f], std::uint8_t(1));
     }
 
     void newAfterPaintingAsksFirst()
     {
         malen();
-        const auto vorher = w->Karte.Felder;
+        const auto vorher = w->Dokument->karte().Felder;
         {
             M folge{M::knopf(QMessageBox::Cancel)};
             QTest::mouseClick(w->Panel1->ToolButton1, Qt::LeftButton);
             QCOMPARE(folge.gesehen, QStringList{"Bestätigen|Sollen die Änderungen in der Karte gespeichert werden?"});
         }
-        QVERIFY(w->Karte.Felder == vorher);
-        QVERIFY(w->KarteGeaendert);
-        M folge{M::knopf(QMessageBox::No), M::abbrechen()};
+        QVERIFY(w->Dokument->karte().Felder == vorher);
+        QVERIFY(w->KarteGeaendert());
+        M folge{M::knopf(QMessageBox::No), M::annehmen()};
         w->Menue.NeueKarte1->trigger();
         QVERIFY(folge.alleBeantwortet());
-        QCOMPARE(w->Karte.Felder[1][2], std::uint8_t(1));
-        QVERIFY(!w->KarteGeaendert);
+        QCOMPARE(w->Dokument->karte().Felder[1][2], std::uint8_t(1));
+        QVERIFY(!w->KarteGeaendert());
     }
 
     void saveAsByExtension_data()
@@ -154,7 +170,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, warnung);
-        w->Karte.KartenName = QStringLiteral("Insel");
+        benennen(QStringLiteral("Insel"));
         malen();
         const QString ziel = pfad(name);
         M folge = warnung.isNull() ? M{M::datei(ziel)} : M{M::datei(ziel), M::knopf("OK")};
@@ -169,26 +185,26 @@ private slots:
         QCOMPARE(folge.gesehen.size(), warnung.isNull() ? 1 : 2);
         QCOMPARE(QDir(ordner->path()).entryList(QDir::Files), QStringList{name});
         QVERIFY(lesen(ziel).contains("Insel"));
-        QCOMPARE(w->AktuellerDateiname, ziel);
-        QVERIFY(!w->KarteGeaendert);
+        QCOMPARE(w->Dokument->dateiname(), ziel);
+        QVERIFY(!w->KarteGeaendert());
     }
 
     void saveAsDeclinedTwiceWritesNothing()
     {
         malen();
-        w->Karte.KartenName = QStringLiteral("Insel");
+        benennen(QStringLiteral("Insel"));
         M folge{M::datei(pfad("karte.txt")), M::knopf("Abbrechen"), M::abbrechen()};
         w->Menue.Speichernunter1->trigger();
         QVERIFY(folge.alleBeantwortet());
         QVERIFY(QDir(ordner->path()).isEmpty());
-        QVERIFY(w->AktuellerDateiname.isEmpty());
-        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->Dokument->dateiname().isEmpty());
+        QVERIFY(w->KarteGeaendert());
     }
 
     // Without a real name the properties dialog comes first.
     void saveAsAsksForANameFirst()
     {
-        w->Karte.KartenName.clear();
+        benennen({});
         M folge{dialog1([](QWidget *d) {
                     d->findChild<QLineEdit *>("Edit1")->setText(QStringLiteral("Küste"));
                     qobject_cast<QDialog *>(d)->accept();
@@ -202,12 +218,12 @@ private slots:
     void saveWithANameWritesAtOnce()
     {
         malen();
-        w->AktuellerDateiname = pfad("seltsam.txt");
+        w->Dokument->dateinameSetzen(pfad("seltsam.txt"));
         M folge{};
         QTest::mouseClick(w->Panel1->ToolButton3, Qt::LeftButton);
         QVERIFY(folge.gesehen.isEmpty());
         QVERIFY(!lesen(pfad("seltsam.txt")).isEmpty());
-        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(!w->KarteGeaendert());
         // Not modified now: New asks nothing before its dialog.
         M neu{M::abbrechen()};
         w->Menue.NeueKarte1->trigger();
@@ -264,16 +280,16 @@ private slots:
             datei.write(inhalt);
         }
         malen();
-        w->AktuellerDateiname = pfad("vorher.map");
-        const TKarte vorher = w->Karte;
+        w->Dokument->dateinameSetzen(pfad("vorher.map"));
+        const TKarte vorher = w->Dokument->karte();
         M folge{M::knopf(QMessageBox::No), M::datei(pfad(name)), M::knopf("OK")};
         QTest::mouseClick(w->Panel1->ToolButton2, Qt::LeftButton);
         QVERIFY(folge.alleBeantwortet());
         QCOMPARE(folge.gesehen.at(2), meldung);
-        QVERIFY(w->Karte.Felder == vorher.Felder);
-        QCOMPARE(w->Karte.AnzahlSeiten, vorher.AnzahlSeiten);
-        QCOMPARE(w->AktuellerDateiname, pfad("vorher.map"));
-        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->Dokument->karte().Felder == vorher.Felder);
+        QCOMPARE(w->Dokument->karte().AnzahlSeiten, vorher.AnzahlSeiten);
+        QCOMPARE(w->Dokument->dateiname(), pfad("vorher.map"));
+        QVERIFY(w->KarteGeaendert());
         QVERIFY(w->PaintBoxen[3]->isVisible());
     }
 
@@ -284,12 +300,12 @@ private slots:
         M folge{M::knopf(QMessageBox::No), M::datei(sand)};
         w->Menue.ffnen1->trigger();
         QVERIFY(folge.alleBeantwortet());
-        QCOMPARE(w->Karte.KartenName, QStringLiteral("Wüste"));
-        QCOMPARE(w->Karte.AnzahlSeiten, std::uint8_t(1));
-        QCOMPARE(w->Karte.Felder[1][2], std::uint8_t(51));
-        QCOMPARE(w->AktuellerDateiname, sand);
+        QCOMPARE(w->Dokument->karte().KartenName, QStringLiteral("Wüste"));
+        QCOMPARE(w->Dokument->karte().AnzahlSeiten, std::uint8_t(1));
+        QCOMPARE(w->Dokument->karte().Felder[1][2], std::uint8_t(51));
+        QCOMPARE(w->Dokument->dateiname(), sand);
         QCOMPARE(w->AktuelleSeite, 1);
-        QVERIFY(!w->KarteGeaendert);
+        QVERIFY(!w->KarteGeaendert());
         QVERIFY(w->PaintBoxen[0]->isVisible());
         QVERIFY(!w->PaintBoxen[1]->isVisible());
         QCOMPARE(w->ScrollBox1->widget()->size(), QSize(640, 440));
@@ -308,9 +324,9 @@ private slots:
     void yesThatSavesNothingAbandonsTheCommand()
     {
         QFETCH(int, befehl);
-        w->Karte.KartenName = QStringLiteral("Insel");
+        benennen(QStringLiteral("Insel"));
         malen();
-        const auto vorher = w->Karte.Felder;
+        const auto vorher = w->Dokument->karte().Felder;
         QSignalSpy geschlossen(w.get(), &TZendaroMain::geschlossen);
         // The third answer would let the command go on; it must not be asked.
         M folge{M::knopf(QMessageBox::Yes), M::abbrechen(), befehl == 1 ? M::datei(sandKarte()) : M::abbrechen()};
@@ -321,8 +337,8 @@ private slots:
         else
             w->close();
         QCOMPARE(folge.gesehen.size(), 2);   // prompt and the Save As dialog, nothing after
-        QVERIFY(w->Karte.Felder == vorher);
-        QVERIFY(w->KarteGeaendert);
+        QVERIFY(w->Dokument->karte().Felder == vorher);
+        QVERIFY(w->KarteGeaendert());
         QVERIFY(w->isVisible());
         QCOMPARE(geschlossen.size(), 0);
     }
@@ -330,42 +346,42 @@ private slots:
     void yesWhoseWriteFailsShowsTheErrorAndKeepsTheMap()
     {
         malen();
-        w->AktuellerDateiname = pfad("fehlt/karte.map");
-        const auto vorher = w->Karte.Felder;
+        w->Dokument->dateinameSetzen(pfad("fehlt/karte.map"));
+        const auto vorher = w->Dokument->karte().Felder;
         M folge{M::knopf(QMessageBox::Yes), M::knopf(QMessageBox::Ok), M::knopf(QMessageBox::Yes),
                 M::knopf(QMessageBox::Ok)};
         w->Menue.NeueKarte1->trigger();
         QCOMPARE(folge.gesehen.size(), 2);
         QVERIFY(folge.gesehen.at(1).startsWith("Zendaro 1.0 für Windows|"));
-        QVERIFY(w->Karte.Felder == vorher);
-        QVERIFY(w->KarteGeaendert);
-        QCOMPARE(w->AktuellerDateiname, pfad("fehlt/karte.map"));
+        QVERIFY(w->Dokument->karte().Felder == vorher);
+        QVERIFY(w->KarteGeaendert());
+        QCOMPARE(w->Dokument->dateiname(), pfad("fehlt/karte.map"));
         w->close();
         QVERIFY(folge.alleBeantwortet());
         QVERIFY(w->isVisible());
     }
 
-    void closeAlwaysAsks()
+    void closeAsksWhenModified()
     {
         QSignalSpy geschlossen(w.get(), &TZendaroMain::geschlossen);
+        malen();
         {
             M folge{M::knopf(QMessageBox::Cancel)};
             QVERIFY(!w->close());
             QCOMPARE(folge.gesehen.size(), 1);
         }
         QVERIFY(w->isVisible());
-        QVERIFY(!w->KarteGeaendert);
-        QVERIFY(!w->Karte.FeldBilder[0].isNull());
+        QVERIFY(w->KarteGeaendert());
+        QVERIFY(!w->Dokument->karte().FeldBilder[0].isNull());
         {
-            malen();
-            w->AktuellerDateiname = pfad("ende.map");
+            w->Dokument->dateinameSetzen(pfad("ende.map"));
             M folge{M::knopf(QMessageBox::Yes)};
             QVERIFY(w->close());
         }
         QVERIFY(lesen(pfad("ende.map")).size() > 0);
         QCOMPARE(geschlossen.size(), 1);
         // The close step has released the tile images and the sounds.
-        for (const QImage &bild : w->Karte.FeldBilder)
+        for (const QImage &bild : w->Dokument->karte().FeldBilder)
             QVERIFY(bild.isNull());
         QVERIFY(w->GrasSound.isEmpty() && w->SandSound.isEmpty() && w->WasserSound.isEmpty());
     }
@@ -373,27 +389,10 @@ private slots:
     void closeWithNoWritesNothing()
     {
         malen();
-        w->AktuellerDateiname = pfad("nein.map");
+        w->Dokument->dateinameSetzen(pfad("nein.map"));
         M folge{M::knopf(QMessageBox::No)};
         QVERIFY(w->close());
         QVERIFY(!QFile::exists(pfad("nein.map")));
-    }
-
-    // The user's edits in the properties dialog count as changes; its own
-    // loading does not.
-    void propertiesEditMarksModified()
-    {
-        {
-            M folge{dialog1([](QWidget *d) { qobject_cast<QDialog *>(d)->reject(); })};
-            w->Menue.Eigenschaften1->trigger();
-        }
-        QVERIFY(!w->KarteGeaendert);
-        M folge{dialog1([](QWidget *d) {
-            QTest::keyClicks(d->findChild<QLineEdit *>("Edit1"), "x");
-            qobject_cast<QDialog *>(d)->reject();
-        })};
-        w->Menue.Eigenschaften1->trigger();
-        QVERIFY(w->KarteGeaendert);
     }
 
     void sizeChangeOnOkLaysOutThePages()
@@ -404,12 +403,12 @@ private slots:
         })};
         w->Menue.Eigenschaften1->trigger();
         QVERIFY(folge.alleBeantwortet());
-        QCOMPARE(w->Karte.AnzahlSeiten, std::uint8_t(9));
+        QCOMPARE(w->Dokument->karte().AnzahlSeiten, std::uint8_t(9));
         QVERIFY(w->PaintBoxen[8]->isVisible());
         QVERIFY(!w->PaintBoxen[9]->isVisible());
         QCOMPARE(w->ScrollBox1->widget()->size(), QSize(1920, 1320));
-        QCOMPARE(w->Karte.Felder[9][1], std::uint8_t(1));
-        QVERIFY(w->KarteGeaendert);
+        QCOMPARE(w->Dokument->karte().Felder[9][1], std::uint8_t(1));
+        QVERIFY(w->KarteGeaendert());
     }
 };
 

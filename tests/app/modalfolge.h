@@ -49,6 +49,10 @@ public:
     {
         return [](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); };
     }
+    static Aktion annehmen()
+    {
+        return [](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); };
+    }
     static Aktion knopf(QMessageBox::StandardButton welcher)
     {
         return [welcher](QWidget *w) { qobject_cast<QMessageBox *>(w)->button(welcher)->click(); };

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "modalantwort.h"
@@ -47,10 +46,9 @@ private slots:
     void ladenSetztRadioNachSeitenzahl();
     void ladenOhne176FelderBehaeltRadio();
     void ladenBegrenztZeitLimit();
-    void eingabenSchreibenDieKarte();
+    void eingabenLassenDieKarte();
     void zeitLimitEingabe();
-    void okSetztNeueGroesse();
-    void okOhneWahlUndAbbrechenAendernNichts();
+    void groessenWahl();
     void execMitEnterSchliesst();
     void schliessenBegrenztZeitLimitNicht();
     void enterDruecktDenKnopfMitFokus();
@@ -62,7 +60,6 @@ void TestTDialog1::ladenDerStartkarte()
     TKarte karte = standardKarte(1);
     karte.ZeitLimit = 50;
     TDialog1 dialog(karte);
-    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
     einmalZeigen(dialog);
     QVERIFY(dialog.findChild<QRadioButton *>("Btn1x176Felder")->isChecked());
     QCOMPARE(karte.ZeitLimit, 50);
@@ -74,10 +71,18 @@ void TestTDialog1::ladenDerStartkarte()
     QCOMPARE(dialog.findChild<QLineEdit *>("Edit1")->text(), QStringLiteral("Insel"));
     QCOMPARE(dialog.findChild<SpinEdit *>("FeldGroesseEdit")->text(), QStringLiteral("40"));
     QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->text(), QStringLiteral("10"));
-    // The clamp of the time-limit box reaches the map, but loading is no edit.
-    QCOMPARE(karte.ZeitLimit, 10);
-    QCOMPARE(geaendert.count(), 0);
-    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
+    // The clamp of the time-limit box is what OK would apply; the map keeps
+    // its value until then.
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 10);
+    QCOMPARE(karte.ZeitLimit, 0);
+
+    // A name given for one showing stands in for the map's in that one only.
+    dialog.NamenVorgeben(QStringLiteral("Unbenannt"));
+    einmalZeigen(dialog);
+    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("Unbenannt"));
+    QCOMPARE(karte.KartenName, QStringLiteral("Insel"));
+    einmalZeigen(dialog);
+    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("Insel"));
 }
 
 void TestTDialog1::ladenSetztRadioNachSeitenzahl()
@@ -136,39 +141,33 @@ void TestTDialog1::ladenBegrenztZeitLimit()
     TDialog1 dialog(karte);
     einmalZeigen(dialog);
     QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->text(), QStringLiteral("200"));
-    QCOMPARE(karte.ZeitLimit, 200);
-
-    // A text set by program that is already shown is no change: nothing is
-    // stored, so the map keeps its value.
-    karte.ZeitLimit = 700;
-    einmalZeigen(dialog);
-    QCOMPARE(karte.ZeitLimit, 700);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 200);
+    QCOMPARE(karte.ZeitLimit, 500);
 
     karte.ZeitLimit = 77;
     einmalZeigen(dialog);
-    QCOMPARE(karte.ZeitLimit, 77);
-    QCOMPARE(dialog.findChild<SpinEdit *>("ZeitLimitEdit")->value(), 77);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 77);
 }
 
-void TestTDialog1::eingabenSchreibenDieKarte()
+// The dialog edits its controls only; the map is its opener's to change.
+void TestTDialog1::eingabenLassenDieKarte()
 {
     TKarte karte = standardKarte(4);
+    const TKarte vorher = karte;
     TDialog1 dialog(karte);
-    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
     dialog.show();
     auto *edit1 = dialog.findChild<QLineEdit *>("Edit1");
     edit1->selectAll();
     QTest::keyClicks(edit1, QStringLiteral("Wald!"));
-    QCOMPARE(karte.KartenName, QStringLiteral("Wald!"));
-    QCOMPARE(geaendert.count(), 5);
-
-    // The empty name is stored as typed, and Cancel keeps what was stored.
+    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("Wald!"));
     edit1->clear();
-    QCOMPARE(karte.KartenName, QString());
+    QCOMPARE(dialog.Eigenschaften().name, QString());
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn16x176Felder"), Qt::LeftButton);
     QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn2"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(karte.KartenName, QString());
-    QCOMPARE(geaendert.count(), 6);
+    QCOMPARE(karte.KartenName, vorher.KartenName);
+    QCOMPARE(karte.AnzahlSeiten, vorher.AnzahlSeiten);
+    QVERIFY(karte.Felder == vorher.Felder);
 }
 
 void TestTDialog1::zeitLimitEingabe()
@@ -176,79 +175,49 @@ void TestTDialog1::zeitLimitEingabe()
     TKarte karte = standardKarte(4);
     karte.ZeitLimit = 50;
     TDialog1 dialog(karte);
-    QSignalSpy geaendert(&dialog, &TDialog1::karteGeaendert);
     dialog.show();
     auto *box = dialog.findChild<SpinEdit *>("ZeitLimitEdit");
 
     QTest::keyClick(box->lineEdit(), Qt::Key_Up);
-    QCOMPARE(karte.ZeitLimit, 51);
-    QCOMPARE(geaendert.count(), 1);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 51);
 
-    // An emptied box stores its minimum.
+    // An emptied box reads as its minimum.
     box->lineEdit()->selectAll();
     QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
-    QCOMPARE(karte.ZeitLimit, 10);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 10);
 
     // Out of range while typing, clamped when the box is left.
     QTest::keyClick(box->lineEdit(), Qt::Key_5);
-    QCOMPARE(karte.ZeitLimit, 5);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 5);
     QFocusEvent verlassen(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(box->lineEdit(), &verlassen);
     QCOMPARE(box->text(), QStringLiteral("10"));
-    QCOMPARE(karte.ZeitLimit, 10);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 10);
+    QCOMPARE(karte.ZeitLimit, 50);
 }
 
-void TestTDialog1::okSetztNeueGroesse()
-{
-    TKarte karte = standardKarte(4);
-    karte.Felder[1][1] = 30;
-    TDialog1 dialog(karte);
-    QSignalSpy groesse(&dialog, &TDialog1::groesseGeaendert);
-    dialog.show();
-    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(groesse.count(), 1);
-    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(9));
-    QCOMPARE(karte.AnzahlFelder, 176);
-    // Old pages keep their fields, new ones are meadow.
-    QCOMPARE(karte.Felder[1][1], std::uint8_t(30));
-    QCOMPARE(karte.Felder[4][176], std::uint8_t(4));
-    QCOMPARE(karte.Felder[9][1], std::uint8_t(1));
-
-    // A map of another field count gets the preset chosen for it.
-    karte.AnzahlFelder = 40;
-    dialog.show();
-    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
-    QCOMPARE(groesse.count(), 2);
-    QCOMPARE(karte.AnzahlFelder, 176);
-}
-
-void TestTDialog1::okOhneWahlUndAbbrechenAendernNichts()
+// A size counts only when the user picked one the map does not have.
+void TestTDialog1::groessenWahl()
 {
     TKarte karte = standardKarte(4);
     TDialog1 dialog(karte);
-    QSignalSpy groesse(&dialog, &TDialog1::groesseGeaendert);
-
     dialog.show();
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(0));
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn9x176Felder"), Qt::LeftButton);
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(9));
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn4x176Felder"), Qt::LeftButton);
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(0));
     QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn16x176Felder"), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn2"), Qt::LeftButton);
-    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
+    dialog.hide();
 
     // The kept radio state of a 40-field map is no choice of the user's.
     karte.AnzahlFelder = 40;
     dialog.show();
     QVERIFY(dialog.findChild<QRadioButton *>("Btn16x176Felder")->isChecked());
-    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
-    QCOMPARE(karte.AnzahlFelder, 40);
-
-    // Picking the size the map already has changes nothing either.
-    karte = standardKarte(4);
-    dialog.show();
-    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn4x176Felder"), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
-    QCOMPARE(groesse.count(), 0);
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(0));
+    // Picked, the same preset gives such a map the standard size.
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn16x176Felder"), Qt::LeftButton);
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(16));
 }
 
 void TestTDialog1::execMitEnterSchliesst()
@@ -262,11 +231,11 @@ void TestTDialog1::execMitEnterSchliesst()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(antwort.answered());
-    QCOMPARE(karte.KartenName, QStringLiteral("InselX"));
+    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("InselX"));
 }
 
-// Closing the dialog is no leaving of the box within it: the typed value is
-// stored as typed, and only the next showing clamps it.
+// Closing the dialog is no leaving of the box within it: the typed value
+// stands as typed, and only the next showing clamps it.
 void TestTDialog1::schliessenBegrenztZeitLimitNicht()
 {
     TKarte karte = standardKarte(4);
@@ -281,10 +250,11 @@ void TestTDialog1::schliessenBegrenztZeitLimitNicht()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(antwort.answered());
-    QCOMPARE(karte.ZeitLimit, 500);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 500);
 
+    karte.ZeitLimit = 500;
     einmalZeigen(dialog);
-    QCOMPARE(karte.ZeitLimit, 200);
+    QCOMPARE(dialog.Eigenschaften().zeitLimit, 200);
 }
 
 // Enter presses the button that has the focus; OK only stands in for the
@@ -307,7 +277,6 @@ void TestTDialog1::enterDruecktDenKnopfMitFokus()
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(antwort.answered());
     QVERIFY(hilfeLiessOffen);
-    QCOMPARE(karte.AnzahlSeiten, std::uint8_t(4));
 }
 
 // The dialog holds up the windows of its owner, a window of the owner's such

@@ -1,0 +1,48 @@
+#include "groesseaendern.h"
+
+#include "kartendokument.h"
+
+#include <memory>
+
+GroesseAendern::GroesseAendern(KartenDokument &dokument, std::uint8_t seiten, QUndoCommand *parent)
+    : QUndoCommand(QStringLiteral("Kartengröße"), parent), m_dokument(dokument),
+      m_alt(masseVon(dokument.karte())), m_neu{}
+{
+    // The resize rules live with the map; run them on a copy and keep what
+    // they changed.
+    const TKarte &karte = dokument.karte();
+    auto neu = std::make_unique<TKarte>(karte);
+    StandardGroesseSetzen(*neu, seiten);
+    m_neu = masseVon(*neu);
+    for (int seite = 1; seite <= MaxSeiten; ++seite)
+        for (int feld = 1; feld <= MaxFelder; ++feld)
+            if (neu->Felder[seite][feld] != karte.Felder[seite][feld])
+                m_felder.eintragen({std::uint8_t(seite), feld}, karte.Felder[seite][feld], neu->Felder[seite][feld]);
+}
+
+GroesseAendern::Masse GroesseAendern::masseVon(const TKarte &karte)
+{
+    return {karte.AnzahlFelder, karte.AnzahlSeiten, karte.FeldGroesse, karte.SeitenBreite, karte.SeitenHoehe};
+}
+
+void GroesseAendern::undo()
+{
+    setzen(m_alt, true);
+}
+
+void GroesseAendern::redo()
+{
+    setzen(m_neu, false);
+}
+
+void GroesseAendern::setzen(const Masse &masse, bool rueckwaerts)
+{
+    TKarte &karte = m_dokument.karteFuerBefehle();
+    m_felder.anwenden(karte, rueckwaerts);
+    karte.AnzahlFelder = masse.anzahlFelder;
+    karte.AnzahlSeiten = masse.anzahlSeiten;
+    karte.FeldGroesse = masse.feldGroesse;
+    karte.SeitenBreite = masse.seitenBreite;
+    karte.SeitenHoehe = masse.seitenHoehe;
+    emit m_dokument.anordnungGeaendert();
+}

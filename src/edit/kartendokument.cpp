@@ -1,0 +1,115 @@
+#include "kartendokument.h"
+
+#include "eigenschaftenaendern.h"
+#include "felderaendern.h"
+#include "groesseaendern.h"
+#include "kartendatei.h"
+
+#include <algorithm>
+
+KartenDokument::KartenDokument(QObject *parent) : QObject(parent)
+{
+    connect(&m_verlauf, &QUndoStack::cleanChanged, this, [this](bool sauber) { emit geaendertGewechselt(!sauber); });
+}
+
+void KartenDokument::dateinameSetzen(const QString &dateiname)
+{
+    if (dateiname == m_dateiname)
+        return;
+    m_dateiname = dateiname;
+    emit dateinameGeaendert(m_dateiname);
+}
+
+void KartenDokument::startKarteAnlegen(const QStringList &blattOrdner)
+{
+    StandardKarteAnlegen(m_karte, blattOrdner);
+    neuBeginnen();
+}
+
+void KartenDokument::neu(const KartenEigenschaften &eigenschaften)
+{
+    if (eigenschaften.seiten != 0)
+        StandardGroesseSetzen(m_karte, eigenschaften.seiten);
+    m_karte.KartenName = eigenschaften.name;
+    m_karte.ZeitLimit = eigenschaften.zeitLimit;
+    const int seiten = std::min<int>(m_karte.AnzahlSeiten, MaxSeiten);
+    const int felder = std::clamp(m_karte.AnzahlFelder, 0, MaxFelder);
+    for (int seite = 1; seite <= seiten; ++seite)
+        std::fill_n(m_karte.Felder[seite].begin() + 1, felder, std::uint8_t(1));
+    dateinameSetzen({});
+    neuBeginnen();
+}
+
+bool KartenDokument::oeffnen(const QString &pfad)
+{
+    if (!DateiLesen(m_karte, pfad))
+        return false;
+    dateinameSetzen(pfad);
+    neuBeginnen();
+    return true;
+}
+
+void KartenDokument::speichern(const QString &pfad)
+{
+    DateiSchreiben(m_karte, pfad, m_karte.KartenName);
+    dateinameSetzen(pfad);
+    m_verlauf.setClean();
+}
+
+void KartenDokument::feldBilderFreigeben()
+{
+    m_karte.FeldBilder = {};
+}
+
+void KartenDokument::neuBeginnen()
+{
+    m_strich = 0;
+    m_verlauf.clear();
+    emit anordnungGeaendert();
+    emit eigenschaftenGeaendert();
+}
+
+void KartenDokument::strichBeginnen()
+{
+    m_strich = ++m_letzterStrich;
+}
+
+void KartenDokument::strichBeenden()
+{
+    m_strich = 0;
+}
+
+bool KartenDokument::feldMalen(FeldOrt ort, std::uint8_t code)
+{
+    const FeldCode feld{ort.seite, ort.feld, code};
+    return felderSetzen(malenText(), {&feld, 1});
+}
+
+bool KartenDokument::felderSetzen(const QString &name, std::span<const FeldCode> felder)
+{
+    const int seiten = std::min<int>(m_karte.AnzahlSeiten, MaxSeiten);
+    const int anzahl = std::min(m_karte.AnzahlFelder, MaxFelder);
+    FeldAenderungen aenderungen;
+    for (const FeldCode &feld : felder) {
+        if (feld.seite < 1 || feld.seite > seiten || feld.feld < 1 || feld.feld > anzahl)
+            continue;
+        const std::uint8_t alt = m_karte.Felder[feld.seite][std::size_t(feld.feld)];
+        if (alt != feld.code)
+            aenderungen.eintragen({feld.seite, feld.feld}, alt, feld.code);
+    }
+    if (aenderungen.leer())
+        return false;
+    m_verlauf.push(new FelderAendern(*this, name, std::move(aenderungen), m_strich));
+    return true;
+}
+
+void KartenDokument::eigenschaftenAendern(const KartenEigenschaften &eigenschaften)
+{
+    auto schritt = std::make_unique<QUndoCommand>(QStringLiteral("Eigenschaften"));
+    if (eigenschaften.name != m_karte.KartenName || eigenschaften.zeitLimit != m_karte.ZeitLimit)
+        new EigenschaftenAendern(*this, eigenschaften.name, eigenschaften.zeitLimit, schritt.get());
+    if (eigenschaften.seiten != 0 && !HatStandardGroesse(m_karte, eigenschaften.seiten))
+        new GroesseAendern(*this, eigenschaften.seiten, schritt.get());
+    if (schritt->childCount() > 0)
+        m_verlauf.push(schritt.release());
+}
