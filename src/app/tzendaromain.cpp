@@ -315,13 +315,16 @@ bool TZendaroMain::inSeite(QPoint pos) const
 void TZendaroMain::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich)
 {
     AktuelleSeite = sender.seite();
-    SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich);
+    SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich, sender.abbildung(), m_feldBilder);
 }
 
+// The handlers get positions on the surface; the page pixel under them is
+// what the map sees, whatever the zoom.
 void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos)
 {
     AktuelleSeite = sender.seite();
-    if (!inSeite(pos))
+    const QPoint punkt = sender.seitenPunkt(pos);
+    if (!inSeite(punkt))
         return;
     if (button == Qt::RightButton) {
         Menue.PopupMenu1->popup(sender.mapToGlobal(pos));
@@ -331,7 +334,7 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
     // uncovered strip of a page that is not a whole number of fields starts
     // a drag but stores nothing: those numbers name no field.
     Dokument->strichBeginnen();
-    if (feldMalen(pos))
+    if (feldMalen(punkt))
         FeldSoundSpielen();
     MalenAktiv = true;
 }
@@ -339,8 +342,9 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
 void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
 {
     AktuelleSeite = sender.seite();
-    if (MalenAktiv && inSeite(pos))
-        feldMalen(pos);
+    const QPoint punkt = sender.seitenPunkt(pos);
+    if (MalenAktiv && inSeite(punkt))
+        feldMalen(punkt);
 }
 
 void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint)
@@ -361,9 +365,12 @@ bool TZendaroMain::feldMalen(QPoint pos)
 // Painting, undo and redo alike repaint just the squares that changed.
 void TZendaroMain::felderNeuZeichnen(const std::vector<FeldOrt> &felder)
 {
-    for (const FeldOrt &ort : felder)
-        if (ort.seite >= 1 && ort.seite <= int(PaintBoxen.size()))
-            PaintBoxen[ort.seite - 1]->update(FeldRechteck(Dokument->karte(), ort.feld));
+    for (const FeldOrt &ort : felder) {
+        if (ort.seite < 1 || ort.seite > int(PaintBoxen.size()))
+            continue;
+        TSeitenFlaeche *flaeche = PaintBoxen[ort.seite - 1];
+        flaeche->update(flaeche->flaechenRechteck(FeldRechteck(Dokument->karte(), ort.feld)));
+    }
 }
 
 bool TZendaroMain::KarteGeaendert() const

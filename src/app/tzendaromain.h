@@ -3,6 +3,7 @@
 #include "feldaenderungen.h"
 #include "hauptmenue.h"
 #include "seitenflaeche.h"
+#include "skaliertefeldbilder.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -152,4 +153,5 @@ private:
 
     std::unique_ptr<SoundPlayer> m_player;
     HelpSystem &m_hilfe;
+    SkalierteFeldBilder m_feldBilder;
 };

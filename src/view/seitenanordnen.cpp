@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaechen, QWidget &inhalt)
+void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaechen, QWidget &inhalt,
+                    const Massstab &massstab)
 {
     const int w = std::max(karte.SeitenBreite, 0);
     const int h = std::max(karte.SeitenHoehe, 0);
@@ -13,7 +14,9 @@ void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaech
     QRect umfang;
     for (TSeitenFlaeche *flaeche : flaechen) {
         const QPoint zelle = SeitenZelle(flaeche->seite());
-        flaeche->setGeometry(zelle.x() * w, zelle.y() * h, w, h);
+        const QRect seite(zelle.x() * w, zelle.y() * h, w, h);
+        flaeche->setAbbildung({massstab, seite.topLeft()});
+        flaeche->setGeometry(massstab.aufFlaeche(seite));
         const bool zeigen = flaeche->seite() <= sichtbar;
         flaeche->setVisible(zeigen);
         if (zeigen)

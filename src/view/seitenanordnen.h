@@ -1,6 +1,7 @@
 #pragma once
 
 #include "karte.h"
+#include "massstab.h"
 
 #include <span>
 
@@ -8,6 +9,7 @@ class QWidget;
 class TSeitenFlaeche;
 
 // Shows, hides, places and sizes the sixteen page surfaces for the map's page
-// count and page size, and sizes their container to the visible pages so that
-// the scroll area's range follows them.
-void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaechen, QWidget &inhalt);
+// count and page size at a zoom, and sizes their container to the visible
+// pages so that the scroll area's range follows them.
+void SeitenAnordnen(const TKarte &karte, std::span<TSeitenFlaeche *const> flaechen, QWidget &inhalt,
+                    const Massstab &massstab = {});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "massstab.h"
+
 #include <QWidget>
 
 class TSeitenFlaeche;
@@ -29,6 +31,14 @@ public:
 
     int seite() const { return m_seite; }
 
+    // Where the page lies under the current zoom; set by the layout.
+    const SeitenAbbildung &abbildung() const { return m_abbildung; }
+    void setAbbildung(const SeitenAbbildung &abbildung) { m_abbildung = abbildung; }
+    // The page pixel under a position on this surface, and the part of the
+    // surface that shows a rectangle of the page.
+    QPoint seitenPunkt(QPoint pos) const { return m_abbildung.seitenPunkt(pos); }
+    QRect flaechenRechteck(const QRect &seitenRechteck) const { return m_abbildung.flaechenRechteck(seitenRechteck); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -37,5 +47,6 @@ protected:
 
 private:
     int m_seite;
+    SeitenAbbildung m_abbildung;
     SeitenEreignisse &m_ereignisse;
 };

@@ -1,22 +1,25 @@
 #include "seitezeichnen.h"
 
 #include "feldbilder.h"
-#include "seitenanordnung.h"
+#include "skaliertefeldbilder.h"
 
 #include <QPainter>
 
-void SeiteZeichnen(const TKarte &karte, int seite, QPainter &flaeche, const QRect &bereich)
+void SeiteZeichnen(const TKarte &karte, int seite, QPainter &flaeche, const QRect &bereich,
+                   const SeitenAbbildung &abbildung, SkalierteFeldBilder &bilder)
 {
-    const QRect seitenRechteck(0, 0, karte.SeitenBreite, karte.SeitenHoehe);
-    if (bereich.contains(seitenRechteck) || seite < 1 || seite > MaxSeiten) {
-        flaeche.drawImage(0, 0, SeitenBild(karte, seite));
-        return;
-    }
     flaeche.fillRect(bereich, Qt::white);
+    if (seite < 1 || seite > MaxSeiten || karte.FeldGroesse == 0)
+        return;
+    // Fields are a screen pixel wider or narrower by rounding; the images
+    // have the wider edge and are cut to each field's place.
+    const int kante = (karte.FeldGroesse * abbildung.massstab.prozent + 99) / 100;
+    const auto &feldBilder = bilder.bilder(karte, kante);
     const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
     for (std::int32_t i = 1; i <= felder; ++i) {
-        const QRect feld = FeldRechteck(karte, i);
+        const QRect feld = abbildung.flaechenRechteck(FeldRechteck(karte, i));
         if (feld.intersects(bereich))
-            FeldZeichnen(karte, karte.Felder[seite][i], flaeche, feld.x(), feld.y(), karte.FeldGroesse);
+            flaeche.drawImage(feld.topLeft(), feldBilder[BildNummer(karte.Felder[seite][i])],
+                              QRect(QPoint(0, 0), feld.size()));
     }
 }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "karte.h"
+#include "massstab.h"
 
 class QPainter;
 class QRect;
+class SkalierteFeldBilder;
 
-// Draws a page from its tile codes. A paint of the whole page builds it in an
-// off-screen image and copies that in one step; a paint of a smaller part (a
-// field painted with the mouse) draws only the fields that part touches.
-void SeiteZeichnen(const TKarte &karte, int seite, QPainter &flaeche, const QRect &bereich);
+// Draws the part `bereich` of a page's surface from its tile codes: white,
+// with every field that touches the part drawn over its place under the
+// page's mapping. Only that part is drawn, so a paint costs what is exposed,
+// not the whole page.
+void SeiteZeichnen(const TKarte &karte, int seite, QPainter &flaeche, const QRect &bereich,
+                   const SeitenAbbildung &abbildung, SkalierteFeldBilder &bilder);

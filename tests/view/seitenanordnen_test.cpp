@@ -1,6 +1,8 @@
+#include "feldbilder.h"
 #include "seitenanordnen.h"
 #include "seitenflaeche.h"
 #include "seitezeichnen.h"
+#include "skaliertefeldbilder.h"
 
 #include <QPainter>
 #include <QScrollArea>
@@ -129,41 +131,74 @@ private slots:
         QCOMPARE(a.bereich.verticalScrollBar()->maximum(), 0);
     }
 
-    // A repaint of one field must show exactly what a whole-page paint shows
-    // there, including on a page whose size is not a whole number of fields.
+    // Pages lie edge to edge at every zoom, and the container covers them.
+    void layoutAtZoomLeavesNoGaps()
+    {
+        for (int prozent : ZoomStufen) {
+            Aufbau a;
+            aufbauen(a);
+            SeitenAnordnen(FarbKarte(16), a.flaechen, *a.inhalt, Massstab{prozent});
+            const QRect p1 = a.flaechen[0]->geometry();   // cell (0, 0)
+            const QRect p2 = a.flaechen[1]->geometry();   // cell (1, 0)
+            const QRect p3 = a.flaechen[2]->geometry();   // cell (0, 1)
+            const QRect p13 = a.flaechen[12]->geometry(); // cell (3, 3)
+            QCOMPARE(p2.left(), p1.right() + 1);
+            QCOMPARE(p3.top(), p1.bottom() + 1);
+            QCOMPARE(p13.bottomRight() + QPoint(1, 1), QPoint(2560 * prozent / 100, 1760 * prozent / 100));
+            QCOMPARE(a.inhalt->size(), QSize(p13.right() + 1, p13.bottom() + 1));
+        }
+    }
+
+    // A repaint of a part must show exactly what a whole-page paint shows
+    // there, including on a page whose size is not a whole number of fields,
+    // at a zoom that rounds fields to unequal widths.
     void partialPaintMatchesWholePage_data()
     {
         QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("prozent");
         QTest::addColumn<QRect>("bereich");
-        QTest::newRow("field") << 640 << QRect(40, 0, 40, 40);
-        QTest::newRow("strip across fields") << 640 << QRect(30, 95, 300, 17);
-        QTest::newRow("uncovered strip") << 650 << QRect(630, 0, 20, 440);
+        QTest::newRow("field") << 640 << 100 << QRect(40, 0, 40, 40);
+        QTest::newRow("strip across fields") << 640 << 100 << QRect(30, 95, 300, 17);
+        QTest::newRow("uncovered strip") << 650 << 100 << QRect(630, 0, 20, 440);
+        QTest::newRow("strip at 33 %") << 640 << 33 << QRect(10, 31, 150, 9);
+        QTest::newRow("strip at 400 %") << 640 << 400 << QRect(150, 330, 700, 45);
     }
 
     void partialPaintMatchesWholePage()
     {
         QFETCH(int, breite);
+        QFETCH(int, prozent);
         QFETCH(QRect, bereich);
         TKarte karte = FarbKarte(1);
         karte.SeitenBreite = breite;
-        QImage ganz(breite, 440, QImage::Format_RGB32);
+        // The second page of a row, so the page does not start at the map's
+        // origin.
+        const SeitenAbbildung abbildung{Massstab{prozent}, QPoint(breite, 0)};
+        const QSize groesse = abbildung.flaechenRechteck(QRect(0, 0, breite, 440)).size();
+        SkalierteFeldBilder bilder;
+        QImage ganz(groesse, QImage::Format_RGB32);
         ganz.fill(Qt::black);
         {
             QPainter p(&ganz);
-            SeiteZeichnen(karte, 1, p, ganz.rect());
+            p.setClipRect(ganz.rect());
+            SeiteZeichnen(karte, 1, p, ganz.rect(), abbildung, bilder);
         }
-        QImage teil(breite, 440, QImage::Format_RGB32);
+        QImage teil(groesse, QImage::Format_RGB32);
         teil.fill(Qt::black);
         {
             QPainter p(&teil);
             p.setClipRect(bereich);
-            SeiteZeichnen(karte, 1, p, bereich);
+            SeiteZeichnen(karte, 1, p, bereich, abbildung, bilder);
         }
         QCOMPARE(teil.copy(bereich), ganz.copy(bereich));
         // Pixels outside the part are left alone.
         QCOMPARE(teil.pixelColor(bereich.left() - 1, bereich.top()), QColor(Qt::black));
         if (breite == 650)
             QCOMPARE(ganz.pixelColor(645, 10), QColor(Qt::white));
+        // Each field shows its own tile at its place under the mapping.
+        const QRect feld = abbildung.flaechenRechteck(FeldRechteck(karte, 20));
+        QCOMPARE(ganz.pixelColor(feld.center()),
+                 karte.FeldBilder[BildNummer(karte.Felder[1][20])].pixelColor(0, 0));
     }
 };
 

@@ -1,0 +1,22 @@
+#include "skaliertefeldbilder.h"
+
+const std::array<QImage, AnzahlFeldBilder> &SkalierteFeldBilder::bilder(const TKarte &karte, int kante)
+{
+    bool aktuell = kante == m_kante;
+    for (std::size_t i = 0; aktuell && i < m_quellen.size(); ++i)
+        aktuell = m_quellen[i] == karte.FeldBilder[i].cacheKey();
+    if (aktuell)
+        return m_bilder;
+    m_kante = kante;
+    for (std::size_t i = 0; i < m_bilder.size(); ++i) {
+        const QImage &quelle = karte.FeldBilder[i];
+        m_quellen[i] = quelle.cacheKey();
+        if (quelle.isNull() || quelle.size() == QSize(kante, kante) || kante <= 0)
+            m_bilder[i] = quelle;
+        else
+            m_bilder[i] = quelle.scaled(kante, kante, Qt::IgnoreAspectRatio,
+                                        kante < quelle.width() ? Qt::SmoothTransformation : Qt::FastTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    }
+    return m_bilder;
+}
