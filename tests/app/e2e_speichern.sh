@@ -3,6 +3,7 @@
 # sand through the "&Karte" menu and the mouse, save through "Speichern
 # unter" and the real file dialog, check the file with zendaro-map, and end
 # the program through "&Beenden", which asks nothing once the map is saved.
+# Then once more: two strokes taken back with Ctrl+Z save the start-up map.
 #   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -38,16 +39,40 @@ warten 10 xdotool getmouselocation
 warten 10 xdotool getmouselocation
 
 export XDG_RUNTIME_DIR="$arbeit/runtime"
-(cd "$bin" && exec ./zendaro) &
-app=$!
-warten 15 xdotool search --onlyvisible --name "^Lumerant! Zendaro$"
-# Without a window manager nobody gives a window the keyboard.
-fenster=$(xdotool search --onlyvisible --name "^Lumerant! Zendaro$" | head -1)
-xdotool windowfocus "$fenster"
-sleep 0.5
+starten() {
+  (cd "$bin" && exec ./zendaro) &
+  app=$!
+  warten 15 xdotool search --onlyvisible --name "^Lumerant! Zendaro$"
+  # Without a window manager nobody gives a window the keyboard.
+  fenster=$(xdotool search --onlyvisible --name "^Lumerant! Zendaro$" | head -1)
+  xdotool windowfocus "$fenster"
+  sleep 0.5
+  # "&Karte" > "&Sand" > "&einfach" selects tile 51.
+  xdotool key alt+k; sleep 0.6; xdotool key s; sleep 0.6; xdotool key e; sleep 0.6
+}
 
-# "&Karte" > "&Sand" > "&einfach" selects tile 51.
-xdotool key alt+k; sleep 0.6; xdotool key s; sleep 0.6; xdotool key e; sleep 0.6
+# "&Datei" > "Speichern &unter ...": the start-up map has no name, so the
+# properties dialog comes first (closed with Escape), then the file dialog,
+# whose name field has the focus.
+speichernUnter() {
+  xdotool key alt+d; sleep 0.6; xdotool key u
+  warten 10 xdotool search --onlyvisible --name "^Karteneigenschaften$"
+  sleep 0.6; xdotool key Escape
+  sleep 1
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  warten 10 test -s "$1"
+}
+
+# The map is saved, so ending asks nothing.
+beenden() {
+  xdotool windowfocus "$fenster"; sleep 0.6
+  xdotool key alt+d; sleep 0.6; xdotool key b
+  warten 10 bash -c "! kill -0 $app"
+  app=""
+}
+
+starten
 # Three neighbouring fields of page 1; the pages begin below the tool bar
 # and the palette strip, well above y 150.
 for x in 20 60 100; do
@@ -55,16 +80,7 @@ for x in 20 60 100; do
   sleep 0.1
 done
 
-# "&Datei" > "Speichern &unter ...": the start-up map has no name, so the
-# properties dialog comes first (closed with Escape), then the file dialog,
-# whose name field has the focus.
-xdotool key alt+d; sleep 0.6; xdotool key u
-warten 10 xdotool search --onlyvisible --name "^Karteneigenschaften$"
-sleep 0.6; xdotool key Escape
-sleep 1
-xdotool type --delay 20 "$karte"
-xdotool key Return
-warten 10 test -s "$karte"
+speichernUnter "$karte"
 
 "$bin/zendaro-map" check "$karte"
 # The grid closes the file, field by field with the four pages side by side:
@@ -83,9 +99,19 @@ tr -d '\r' < "$karte" | awk '
     }
   }'
 
-# The map is saved, so ending asks nothing.
-xdotool windowfocus "$fenster"; sleep 0.6
-xdotool key alt+d; sleep 0.6; xdotool key b
-warten 10 bash -c "! kill -0 $app"
-app=""
-echo "e2e: gespeichert, geprüft und beendet"
+beenden
+
+# Two strokes of sand, both taken back with Ctrl+Z: the file saved then is
+# the start-up map, byte for byte.
+starten
+for y in 250 330; do
+  xdotool mousemove 20 "$y" mousedown 1; sleep 0.1
+  for x in 60 100 140; do xdotool mousemove "$x" "$y"; sleep 0.1; done
+  xdotool mouseup 1; sleep 0.2
+done
+xdotool key ctrl+z; sleep 0.3; xdotool key ctrl+z; sleep 0.3
+speichernUnter "$arbeit/zurueck.map"
+"$bin/zendaro-map" new -o "$arbeit/start.map"
+cmp "$arbeit/start.map" "$arbeit/zurueck.map"
+beenden
+echo "e2e: gespeichert, geprüft, zurückgenommen und beendet"
