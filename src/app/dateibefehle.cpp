@@ -36,6 +36,7 @@ bool ErweiterungTrotzdemNehmen(QWidget *eltern, const QString &erweiterung)
                                    " Fortfahren?")
                         .arg(erweiterung),
                     QMessageBox::NoButton, eltern);
+    box.setTextFormat(Qt::PlainText);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.exec();
@@ -48,6 +49,7 @@ void KeineKarteMelden(QWidget *eltern, const QString &pfad)
                     QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
                         .arg(QFileInfo(pfad).fileName()),
                     QMessageBox::NoButton, eltern);
+    box.setTextFormat(Qt::PlainText);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

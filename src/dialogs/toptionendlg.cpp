@@ -47,6 +47,7 @@ public:
     Warnbox(const QString &text, QWidget *owner) : QMessageBox(Warning, QStringLiteral("Warnung"), text, Ok, owner)
     {
         button(Ok)->setText(QStringLiteral("OK"));
+        setTextFormat(Qt::PlainText); // the texts carry parts of paths
         setWindowModality(Qt::WindowModal);
     }
 

@@ -1,14 +1,14 @@
 #include "kartendatei.h"
 
 #include "dateiersetzen.h"
+#include "dateiinhalt.h"
 #include "ioerror.h"
 #include "windows1252.h"
 
-#include <QFile>
-#include <QFileInfo>
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -125,28 +125,10 @@ private:
         }
     }
 
-    QByteArray m_daten;
+    const QByteArray m_daten; // const: indexing a shared array must not copy it
     qsizetype m_pos = 0;
     bool m_amEnde = false;
 };
-
-QByteArray DateiInhalt(const QString &dateiName)
-{
-    if (dateiName.isEmpty())
-        throw InOutError(IoFehler::DateiNichtGefunden);
-    if (QFileInfo(dateiName).isDir())
-        throw InOutError(IoFehler::ZugriffVerweigert);
-    QFile datei(dateiName);
-    errno = 0;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        const int os = errno;
-        throw InOutError(os != 0 ? ioErrorFromErrno(os, true) : IoFehler::DateiNichtGefunden);
-    }
-    QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EIO, true));
-    return inhalt;
-}
 
 // Values the grid and the page images can hold; anything else is no map.
 bool GroessenGueltig(const TKarte &k)
@@ -181,7 +163,7 @@ QByteArray ZahlZeile(std::int32_t wert)
 
 bool DateiLesen(TKarte &karte, const QString &dateiName)
 {
-    return KarteAusText(karte, DateiInhalt(dateiName));
+    return KarteAusText(karte, DateiInhalt(dateiName, MaxDateiGroesse));
 }
 
 bool KarteAusText(TKarte &karte, const QByteArray &inhalt)
@@ -209,15 +191,18 @@ bool KarteAusText(TKarte &karte, const QByteArray &inhalt)
     // passes replace it only when complete and readable, so trailing blank
     // lines, a truncated copy or stray text never cost the grid already read.
     DurchgangLesen(leser, neu, neu.Felder);
+    auto weiterer = std::make_unique<Raster>();
     while (!leser.Ende()) {
-        Raster weiterer = neu.Felder;
         try {
-            if (!DurchgangLesen(leser, neu, weiterer))
+            if (!DurchgangLesen(leser, neu, *weiterer))
                 break;
         } catch (const InOutError &) {
             break; // unreadable trailing content: keep what was read before
         }
-        neu.Felder = weiterer;
+        // Only the cells a pass fills, so many passes of a small map cost
+        // no more than one pass of a large one.
+        for (int seite = 1; seite <= neu.AnzahlSeiten; ++seite)
+            std::copy_n((*weiterer)[seite].begin() + 1, neu.AnzahlFelder, neu.Felder[seite].begin() + 1);
     }
     karte = std::move(neu);
     return true;

@@ -6,10 +6,16 @@
 // size, so the bound keeps a forged file from asking for gigabytes.
 constexpr std::int32_t MaxSeitenKante = 16384;
 
+// The largest file the reader takes. The largest valid map, even with blank
+// lines and blanks around its values, stays well under 1 MiB; the bound keeps
+// a huge or endless file from filling the memory.
+constexpr qint64 MaxDateiGroesse = 64 * 1024 * 1024;
+
 // Reads a map file. The document changes only when the file holds a valid map
 // (result true); a header mismatch or values the grid cannot hold give false
 // and leave it untouched. Throws InOutError for input/output failures and for
-// values that are no numbers (106), also leaving the document untouched.
+// values that are no numbers (106), and AppError for a file that is no regular
+// file or larger than MaxDateiGroesse, also leaving the document untouched.
 bool DateiLesen(TKarte &karte, const QString &dateiName);
 
 // The file's bytes for the map under the given name line.

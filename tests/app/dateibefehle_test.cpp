@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 using M = ModalFolge;
@@ -261,12 +263,18 @@ private slots:
     void openThatFails_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("inhalt");   // null: no file at all
+        QTest::addColumn<QByteArray>("inhalt");   // null: no file at all; "|": a pipe
         QTest::addColumn<QString>("meldung");
         QTest::newRow("missing") << "fehlt.map" << QByteArray() << "Zendaro 1.0 für Windows|Datei nicht gefunden.";
         QTest::newRow("wrong header")
             << "kaputt.map" << QByteArray("keine Karte\r\n\r\n")
             << "Fehler|Die Datei kaputt.map ist entweder beschädigt oder enthält keine gültige Spielkarte!";
+        QTest::newRow("markup in the name")
+            << "<font size=7 color=red>Achtung<br>gefunden.map" << QByteArray("keine Karte\r\n")
+            << "Fehler|Die Datei <font size=7 color=red>Achtung<br>gefunden.map ist entweder beschädigt oder enthält "
+               "keine gültige Spielkarte!";
+        QTest::newRow("pipe") << "pipe.map" << QByteArray("|")
+                              << "Zendaro 1.0 für Windows|pipe.map ist keine gewöhnliche Datei und wird nicht gelesen.";
     }
 
     void openThatFails()
@@ -274,7 +282,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, inhalt);
         QFETCH(QString, meldung);
-        if (!inhalt.isNull()) {
+        if (inhalt == "|") {
+            QCOMPARE(::mkfifo(QFile::encodeName(pfad(name)).constData(), 0600), 0);
+        } else if (!inhalt.isNull()) {
             QFile datei(pfad(name));
             QVERIFY(datei.open(QIODevice::WriteOnly));
             datei.write(inhalt);
@@ -282,7 +292,12 @@ private slots:
         malen();
         w->Dokument->dateinameSetzen(pfad("vorher.map"));
         const TKarte vorher = w->Dokument->karte();
-        M folge{M::knopf(QMessageBox::No), M::datei(pfad(name)), M::knopf("OK")};
+        // A name is shown as it is, never as markup.
+        const M::Aktion klartextOk = [](QWidget *box) {
+            QCOMPARE(qobject_cast<QMessageBox *>(box)->textFormat(), Qt::PlainText);
+            M::knopf("OK")(box);
+        };
+        M folge{M::knopf(QMessageBox::No), M::datei(pfad(name)), klartextOk};
         QTest::mouseClick(w->Panel1->ToolButton2, Qt::LeftButton);
         QVERIFY(folge.alleBeantwortet());
         QCOMPARE(folge.gesehen.at(2), meldung);

@@ -7,9 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,6 +64,31 @@ private slots:
         const Lauf zahl = starten({"check", pfad("zahl.map")});
         QCOMPARE(zahl.ende, 2);
         QCOMPARE(zahl.err.trimmed(), QStringLiteral("Ungültige numerische Eingabe."));
+    }
+
+    // What is no regular file, or too large to be a map, is refused before a
+    // byte is read: a pipe without a writer, an endless device, a sparse file
+    // of nothing but holes.
+    void nurGewoehnlicheDateienWerdenGelesen_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("pipe") << "pipe.map" << "pipe.map ist keine gewöhnliche Datei und wird nicht gelesen.";
+        QTest::newRow("device") << "/dev/zero" << "zero ist keine gewöhnliche Datei und wird nicht gelesen.";
+        QTest::newRow("too large") << "riesig.map" << "Die Datei riesig.map ist größer als 64 MiB und wird nicht gelesen.";
+    }
+
+    void nurGewoehnlicheDateienWerdenGelesen()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QString, meldung);
+        QVERIFY(::mkfifo(QFile::encodeName(pfad("pipe.map")).constData(), 0600) == 0 || errno == EEXIST);
+        QFile riesig(pfad("riesig.map"));
+        QVERIFY(riesig.open(QIODevice::WriteOnly) && riesig.resize(64 * 1024 * 1024 + 1));
+        const Lauf lauf = starten({"check", pfad(datei)});
+        QCOMPARE(lauf.ende, 2);
+        QCOMPARE(lauf.err.trimmed(), meldung);
+        QVERIFY(lauf.out.isEmpty());
     }
 
     void normalisierenSchreibtDieNormalform()
