@@ -91,6 +91,18 @@ private slots:
         QVERIFY(lauf.out.isEmpty());
     }
 
+    // Placeholders in file or map name stay literal, control characters are
+    // escaped, and one of a kind is singular.
+    void pruefenGibtNamenWoertlichAus()
+    {
+        schreiben("a %1.map", "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nMap %1 %3 \x1b[2J\x81\r\n"
+                              "1\r\n40\r\n40\r\n1\r\n1\r\n40\r\n5\r\n");
+        const Lauf lauf = starten({"check", pfad("a %1.map")});
+        QCOMPARE(lauf.ende, 0);
+        QCOMPARE(QString::fromUtf8(lauf.out), QStringLiteral("a %1.map: Name \"Map %1 %3 \\x1b[2J\\x81\", Zeitlimit 1 Runde, "
+                                                             "1 Seite zu 1 Feld, Seite 40 × 40 Pixel, Feldgröße 40\n"));
+    }
+
     void normalisierenSchreibtDieNormalform()
     {
         QByteArray locker = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nLocker\r\n 9 Runden\r\n$280\r\n440\r\n2\r\n1\r\n40\r\n\r\n5\r\n0x6\r\n";

@@ -17,10 +17,33 @@
 
 namespace {
 
+// The text with its control and format characters escaped (ESC as \x1b), so
+// that a name cannot steer the terminal or hide part of a line.
+QString Sichtbar(const QString &text)
+{
+    QString sichtbar;
+    sichtbar.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
+            sichtbar += c;
+        else if (c.unicode() < 0x100)
+            sichtbar += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            sichtbar += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return sichtbar;
+}
+
+// "1 Seite", "4 Seiten".
+QString Anzahl(std::int64_t anzahl, const char *einzahl, const char *mehrzahl)
+{
+    return QString::number(anzahl) + QLatin1Char(' ') + QLatin1String(anzahl == 1 ? einzahl : mehrzahl);
+}
+
 QString KeineKarteText(const QString &datei)
 {
     return QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
-        .arg(QFileInfo(datei).fileName());
+        .arg(Sichtbar(QFileInfo(datei).fileName()));
 }
 
 // Reads FILE into `karte`; reports and returns an exit code unless it is a map.
@@ -82,14 +105,13 @@ int PruefBefehl(const Argumente &a, Ausgaben io)
     auto karte = std::make_unique<TKarte>();
     if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
         return ende;
-    io.out << QStringLiteral("%1: Name \"%2\", Zeitlimit %3 Runden, %4 Seiten zu %5 Feldern, Seite %6 × %7 Pixel, Feldgröße %8")
-                  .arg(QFileInfo(a.positionen.first()).fileName(), karte->KartenName)
-                  .arg(karte->ZeitLimit)
-                  .arg(karte->AnzahlSeiten)
-                  .arg(karte->AnzahlFelder)
-                  .arg(karte->SeitenBreite)
-                  .arg(karte->SeitenHoehe)
-                  .arg(karte->FeldGroesse)
+    const QString &datei = a.positionen.first();
+    // One arg() over all values: a "%1" inside a name stays literal text.
+    io.out << QStringLiteral("%1: Name \"%2\", Zeitlimit %3, %4 zu %5, Seite %6 × %7 Pixel, Feldgröße %8")
+                  .arg(Sichtbar(QFileInfo(datei).fileName()), Sichtbar(karte->KartenName),
+                       Anzahl(karte->ZeitLimit, "Runde", "Runden"), Anzahl(karte->AnzahlSeiten, "Seite", "Seiten"),
+                       Anzahl(karte->AnzahlFelder, "Feld", "Feldern"), QString::number(karte->SeitenBreite),
+                       QString::number(karte->SeitenHoehe), QString::number(karte->FeldGroesse))
            << Qt::endl;
     return Ende::Ok;
 }
