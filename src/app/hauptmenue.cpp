@@ -195,6 +195,18 @@ void ansichtMenue(QMenuBar &leiste, HauptMenue &m)
     m.Werkzeugleiste1 = markierbar(punkt(ansicht, "Werkzeugleiste1", QStringLiteral("&Werkzeugleiste"), K::Werkzeugleiste));
     trenner(ansicht, "N24");
     m.Darstellungerneuern1 = punkt(ansicht, "Darstellungerneuern1", QStringLiteral("&Darstellung erneuern"), K::DarstellungErneuern);
+    trenner(ansicht, "N25");
+    // Ctrl+= is Ctrl++ on keyboards where "+" needs Shift.
+    m.Vergroessern1 = punkt(ansicht, "Vergroessern1", QStringLiteral("Vergrößern"), K::Zoom);
+    m.Vergroessern1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m.Verkleinern1 = punkt(ansicht, "Verkleinern1", QStringLiteral("Verkleinern"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m.Originalgroesse1 = punkt(ansicht, "Originalgroesse1", QStringLiteral("Originalgröße"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_0));
+    m.GanzeKarte1 = punkt(ansicht, "GanzeKarte1", QStringLiteral("Ganze Karte"), K::Zoom);
+    trenner(ansicht, "N26");
+    m.Raster1 = punkt(ansicht, "Raster1", QStringLiteral("Raster"), K::Raster, true, QKeySequence(Qt::CTRL | Qt::Key_G));
+    m.Raster1->setCheckable(true);
+    m.Uebersicht1 = punkt(ansicht, "Uebersicht1", QStringLiteral("Übersicht"), K::Uebersicht);
+    m.Uebersicht1->setCheckable(true);
 }
 
 // Only "&Optionen" works; the other items are there to be seen and have help.

@@ -28,6 +28,12 @@ struct HauptMenue
     QAction *Statusleiste1 = nullptr;
     QAction *Werkzeugleiste1 = nullptr;
     QAction *Darstellungerneuern1 = nullptr;
+    QAction *Vergroessern1 = nullptr;
+    QAction *Verkleinern1 = nullptr;
+    QAction *Originalgroesse1 = nullptr;
+    QAction *GanzeKarte1 = nullptr;
+    QAction *Raster1 = nullptr;
+    QAction *Uebersicht1 = nullptr;
     QAction *Optionen1 = nullptr;
     QAction *Hilfethemen1 = nullptr;
     QAction *Suchen1 = nullptr;

@@ -10,6 +10,7 @@
 #include "palettenleiste.h"
 #include "scripteditor.h"
 #include "seitenanordnen.h"
+#include "raster.h"
 #include "seitezeichnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
@@ -25,15 +26,18 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -111,6 +115,11 @@ void TZendaroMain::oberflaecheAnlegen()
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(19);
+    ZoomAnzeige = new QLabel(StatusBar1);
+    ZoomAnzeige->setObjectName(QStringLiteral("ZoomAnzeige"));
+    ZoomAnzeige->setToolTip(QStringLiteral("Zoom"));
+    StatusBar1->addPermanentWidget(ZoomAnzeige);
+    ScrollBox1->viewport()->installEventFilter(this);
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -234,6 +243,11 @@ void TZendaroMain::befehleVerbinden()
     connect(Menue.Werkzeugleiste1, &QAction::triggered, this, &TZendaroMain::Werkzeugleiste1Click);
     connect(Menue.Statusleiste1, &QAction::triggered, this, &TZendaroMain::Statusleiste1Click);
     connect(Menue.Darstellungerneuern1, &QAction::triggered, this, &TZendaroMain::Darstellungerneuern1Click);
+    connect(Menue.Vergroessern1, &QAction::triggered, this, &TZendaroMain::Vergroessern1Click);
+    connect(Menue.Verkleinern1, &QAction::triggered, this, &TZendaroMain::Verkleinern1Click);
+    connect(Menue.Originalgroesse1, &QAction::triggered, this, &TZendaroMain::Originalgroesse1Click);
+    connect(Menue.GanzeKarte1, &QAction::triggered, this, &TZendaroMain::GanzeKarte1Click);
+    connect(Menue.Raster1, &QAction::triggered, this, &TZendaroMain::Raster1Click);
     connect(Menue.Gestalter1, &QAction::triggered, this, &TZendaroMain::Gestalter1Click);
     connect(Menue.Beenden1, &QAction::triggered, this, &TZendaroMain::Beenden1Click);
     connect(Menue.Optionen1, &QAction::triggered, this, &TZendaroMain::Optionen1Click);
@@ -265,6 +279,20 @@ void TZendaroMain::hilfeTasteEinrichten()
 
 bool TZendaroMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl and the wheel zoom about the pointer, a step per notch; the wheel
+    // alone scrolls as usual. The pages pass their wheel events up to here.
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
+        auto *rad = static_cast<QWheelEvent *>(event);
+        if (!(rad->modifiers() & Qt::ControlModifier))
+            return false;
+        m_zoomRad += rad->angleDelta().y();
+        while (std::abs(m_zoomRad) >= QWheelEvent::DefaultDeltasPerStep) {
+            const bool groesser = m_zoomRad > 0;
+            m_zoomRad += groesser ? -QWheelEvent::DefaultDeltasPerStep : QWheelEvent::DefaultDeltasPerStep;
+            ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, groesser), rad->position().toPoint());
+        }
+        return true;
+    }
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
         return QMainWindow::eventFilter(watched, event);
     const QAction *punkt = nullptr;
@@ -316,6 +344,7 @@ void TZendaroMain::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, con
 {
     AktuelleSeite = sender.seite();
     SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich, sender.abbildung(), m_feldBilder);
+    RasterZeichnen(Dokument->karte(), sender.abbildung(), flaeche, bereich, Menue.Raster1->isChecked());
 }
 
 // The handlers get positions on the surface; the page pixel under them is
@@ -489,7 +518,51 @@ void TZendaroMain::Darstellungerneuern1Click()
 
 void TZendaroMain::seitenNeuAnordnen()
 {
-    SeitenAnordnen(Dokument->karte(), PaintBoxen, *ScrollBox1->widget());
+    SeitenAnordnen(Dokument->karte(), PaintBoxen, *ScrollBox1->widget(), Zoom);
+    ZoomAnzeige->setText(QStringLiteral("%1 %").arg(Zoom.prozent));
+    Darstellungerneuern1Click();
+}
+
+void TZendaroMain::ZoomSetzen(int prozent, QPoint anker)
+{
+    prozent = std::clamp(prozent, ZoomStufen.front(), ZoomStufen.back());
+    if (prozent == Zoom.prozent)
+        return;
+    const QWidget *inhalt = ScrollBox1->widget();
+    const QPoint kartenPunkt = Zoom.aufKarte(anker - inhalt->pos());
+    Zoom.prozent = prozent;
+    seitenNeuAnordnen();
+    const QPoint neu = Zoom.aufFlaeche(kartenPunkt) - anker;
+    ScrollBox1->horizontalScrollBar()->setValue(neu.x());
+    ScrollBox1->verticalScrollBar()->setValue(neu.y());
+}
+
+// The menu and the keys zoom about the middle of the visible part.
+void TZendaroMain::Vergroessern1Click()
+{
+    ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, true), ScrollBox1->viewport()->rect().center());
+}
+
+void TZendaroMain::Verkleinern1Click()
+{
+    ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, false), ScrollBox1->viewport()->rect().center());
+}
+
+void TZendaroMain::Originalgroesse1Click()
+{
+    ZoomSetzen(100, ScrollBox1->viewport()->rect().center());
+}
+
+// Measured without scroll bars: a map that fits needs none.
+void TZendaroMain::GanzeKarte1Click()
+{
+    ZoomSetzen(PassenderZoom(KartenUmfang(Dokument->karte()), ScrollBox1->maximumViewportSize()), {});
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void TZendaroMain::Raster1Click()
+{
     Darstellungerneuern1Click();
 }
 

@@ -19,6 +19,7 @@ class QScrollArea;
 class QStatusBar;
 class HelpSystem;
 class KartenDokument;
+class QLabel;
 class QTimer;
 class SoundPlayer;
 class TAboutBox;
@@ -62,6 +63,9 @@ public:
     QScrollArea *ScrollBox1;
     std::array<TSeitenFlaeche *, 16> PaintBoxen{};
     QStatusBar *StatusBar1;
+    // The zoom of the page view and its display in the status bar.
+    Massstab Zoom;
+    QLabel *ZoomAnzeige;
     QTimer *Timer2;
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
@@ -116,6 +120,11 @@ public slots:
     void Werkzeugleiste1Click();
     void Statusleiste1Click();
     void Darstellungerneuern1Click();
+    void Vergroessern1Click();
+    void Verkleinern1Click();
+    void Originalgroesse1Click();
+    void GanzeKarte1Click();
+    void Raster1Click();
     void Gestalter1Click();
     void GestalterButtonClick();
     void GestalterFormHide();
@@ -125,6 +134,11 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+public:
+    // Sets the zoom; the map pixel under `anker` (a position in the scroll
+    // area's visible part) stays under it where the scroll range allows.
+    void ZoomSetzen(int prozent, QPoint anker);
 
 private:
     void FormCreate();
@@ -154,4 +168,6 @@ private:
     std::unique_ptr<SoundPlayer> m_player;
     HelpSystem &m_hilfe;
     SkalierteFeldBilder m_feldBilder;
+    // Wheel turns with Ctrl held that have not yet made a whole notch.
+    int m_zoomRad = 0;
 };

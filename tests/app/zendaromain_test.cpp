@@ -147,11 +147,11 @@ private slots:
         QTest::mouseRelease(seite(page), Qt::LeftButton, {}, pos);
         QVERIFY(!w->MalenAktiv);
         QVERIFY(w->Dokument->karte().Felder == erwartet);
-        // The field shows the new tile at once.
+        // The field shows the new tile at once (inside the page border line).
         const QImage bild = seite(page)->grab().toImage();
         const QRect r = FeldRechteck(w->Dokument->karte(), feld);
-        QCOMPARE(bild.copy(r).convertToFormat(QImage::Format_RGB32),
-                 w->Dokument->karte().FeldBilder[BildNummer(51)].convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(bild.copy(r.adjusted(1, 1, -1, -1)).convertToFormat(QImage::Format_RGB32),
+                 w->Dokument->karte().FeldBilder[BildNummer(51)].copy(1, 1, 38, 38).convertToFormat(QImage::Format_RGB32));
     }
 
     void middleButtonPaintsToo()

@@ -48,6 +48,9 @@ inline constexpr quint32 Standardleiste = 10182;
 inline constexpr quint32 Statusleiste = 10183;
 inline constexpr quint32 Werkzeugleiste = 10184;
 inline constexpr quint32 DarstellungErneuern = 10185;
+inline constexpr quint32 Zoom = 10186; // the four zoom items share their page
+inline constexpr quint32 Raster = 10187;
+inline constexpr quint32 Uebersicht = 10188;
 
 // "E&xtras"
 inline constexpr quint32 NeueRessource = 10201;
@@ -68,7 +71,7 @@ inline constexpr std::array Alle = {
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften,
-    Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern,
+    Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
     NeueRessource, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
     Hilfethemen, Suchen, Assistent, HilfeVerwenden, InfoUeber,
 };
