@@ -65,14 +65,17 @@ class VerlaufbefehleTest : public QObject
         QTest::mouseRelease(w->PaintBoxen[0], Qt::LeftButton, {}, QPoint(100, 20));
     }
 
+    // Fields are compared inside the line that marks the page's edge.
     QImage feldBild(int feld) const
     {
-        return w->PaintBoxen[0]->grab().toImage().copy(FeldRechteck(karte(), feld)).convertToFormat(QImage::Format_RGB32);
+        const QRect innen = FeldRechteck(karte(), feld).adjusted(1, 1, -1, -1);
+        return w->PaintBoxen[0]->grab().toImage().copy(innen).convertToFormat(QImage::Format_RGB32);
     }
 
     QImage kachel(std::uint8_t code) const
     {
-        return karte().FeldBilder[BildNummer(code)].convertToFormat(QImage::Format_RGB32);
+        const QImage &bild = karte().FeldBilder[BildNummer(code)];
+        return bild.copy(bild.rect().adjusted(1, 1, -1, -1)).convertToFormat(QImage::Format_RGB32);
     }
 
     QString zustand() const
