@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools qt6-translations-l10n
-  libpulse-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
+  libpulse-dev libgl-dev libdeflate-dev fonts-dejavu-core fonts-dejavu-extra
   libbenchmark-dev
 )
 # Only the tests need these: a virtual X display and screenshots for the

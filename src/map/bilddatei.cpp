@@ -2,6 +2,7 @@
 
 #include "ioerror.h"
 #include "kartenbild.h"
+#include "pngdaten.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -19,10 +20,16 @@ std::optional<BildFormat> BildFormatFuerName(const QString &dateiName)
 
 QByteArray BildDaten(const QImage &bild, BildFormat format)
 {
+    if (bild.isNull())
+        throw AppError(QStringLiteral("Die Karte hat kein Bild"));
+    if (format == BildFormat::Png)
+        return PngDaten(bild);
+    // Qt writes an indexed picture as an 8-bit BMP with its palette, like the
+    // tile sheets, and any other as 24 bits.
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, format == BildFormat::Png ? "PNG" : "BMP"))
+    if (!bild.save(&puffer, "BMP"))
         throw AppError(QStringLiteral("Das Bild konnte nicht kodiert werden"));
     return daten;
 }

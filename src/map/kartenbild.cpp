@@ -1,12 +1,19 @@
 #include "kartenbild.h"
 
+#include "feldbilder.h"
 #include "seitenanordnung.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 namespace {
+
+const QRgb kGrau = qRgb(0xc0, 0xc0, 0xc0);
+const QRgb kWeiss = qRgb(0xff, 0xff, 0xff);
 
 // Columns and rows of the page square that the shown pages occupy.
 QSize Zellen(const TKarte &karte)
@@ -17,23 +24,101 @@ QSize Zellen(const TKarte &karte)
     return zellen;
 }
 
+QPoint SeitenUrsprung(const TKarte &karte, int seite)
+{
+    const QPoint zelle = SeitenZelle(seite);
+    return {zelle.x() * karte.SeitenBreite, zelle.y() * karte.SeitenHoehe};
+}
+
 std::int64_t Skaliert(std::int64_t laenge, double massstab)
 {
     // Rounded as QSize * qreal does, but never below one pixel.
     return laenge == 0 ? 0 : std::max<std::int64_t>(1, std::llround(static_cast<double>(laenge) * massstab));
 }
 
-QImage Ungeskaliert(const TKarte &karte)
+// The tile images as 8-bit indices into one colour table that also holds the
+// white of uncovered page parts and the grey of empty cells.
+struct IndexKacheln
 {
-    const QSize zellen = Zellen(karte);
-    QImage bild(zellen.width() * karte.SeitenBreite, zellen.height() * karte.SeitenHoehe, QImage::Format_RGB32);
-    bild.fill(QColor(0xc0, 0xc0, 0xc0));
-    QPainter painter(&bild);
-    for (int seite = 1; seite <= SichtbareSeiten(karte); ++seite) {
-        const QPoint zelle = SeitenZelle(seite);
-        painter.drawImage(QPoint(zelle.x() * karte.SeitenBreite, zelle.y() * karte.SeitenHoehe), SeitenBild(karte, seite));
+    QList<QRgb> farben;
+    std::array<QImage, AnzahlFeldBilder> bilder;
+};
+
+// The tiles are cut from sheets that share one 256-colour palette, so their
+// colours fit one table; sheets with more colours give nothing.
+std::optional<IndexKacheln> IndexKachelnBauen(const TKarte &karte)
+{
+    IndexKacheln k;
+    QHash<QRgb, uchar> index;
+    auto indexVon = [&](QRgb farbe) -> std::optional<uchar> {
+        if (const auto it = index.constFind(farbe); it != index.cend())
+            return *it;
+        if (k.farben.size() == 256)
+            return std::nullopt;
+        const auto neu = static_cast<uchar>(k.farben.size());
+        k.farben.append(farbe);
+        index.insert(farbe, neu);
+        return neu;
+    };
+    indexVon(kGrau);
+    indexVon(kWeiss);
+    for (std::size_t i = 0; i < k.bilder.size(); ++i) {
+        if (karte.FeldBilder[i].isNull())
+            continue;
+        const QImage rgb = karte.FeldBilder[i].convertToFormat(QImage::Format_RGB32);
+        QImage &bild = k.bilder[i];
+        bild = QImage(rgb.size(), QImage::Format_Indexed8);
+        for (int y = 0; y < rgb.height(); ++y) {
+            const auto *quelle = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+            uchar *ziel = bild.scanLine(y);
+            for (int x = 0; x < rgb.width(); ++x) {
+                const std::optional<uchar> i8 = indexVon(quelle[x]);
+                if (!i8)
+                    return std::nullopt;
+                ziel[x] = *i8;
+            }
+        }
     }
-    return bild;
+    return k;
+}
+
+// Fills a rectangle of an 8-bit picture, clipped to the picture, with one index.
+void IndexFuellen(QImage &bild, QRect rechteck, uchar wert)
+{
+    rechteck &= bild.rect();
+    for (int y = rechteck.top(); y <= rechteck.bottom(); ++y)
+        std::memset(bild.scanLine(y) + rechteck.left(), wert, std::size_t(rechteck.width()));
+}
+
+// Draws one page into an 8-bit picture at `ursprung`, field by field as
+// SeitenBild does: a tile's top-left square of the field size, clipped to the
+// page, over white.
+void SeiteIndiziertZeichnen(const TKarte &karte, int seite, const IndexKacheln &kacheln, QImage &bild,
+                            QPoint ursprung)
+{
+    const QRect seitenRechteck(ursprung, QSize(std::max(karte.SeitenBreite, 0), std::max(karte.SeitenHoehe, 0)));
+    IndexFuellen(bild, seitenRechteck, 1);
+    const std::int32_t c = karte.FeldGroesse;
+    if (c == 0 || seite < 1 || seite > MaxSeiten)
+        return;
+    const QRect grenze = seitenRechteck & bild.rect();
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
+    for (std::int32_t i = 1; i <= felder && y < karte.SeitenHoehe; ++i) {
+        const QImage &kachel = kacheln.bilder[BildNummer(karte.Felder[seite][i])];
+        const QRect feld = QRect(ursprung + QPoint(x, y), QSize(std::min(c, kachel.width()), std::min(c, kachel.height())))
+                           & grenze;
+        for (int zeile = 0; zeile < feld.height(); ++zeile)
+            std::memcpy(bild.scanLine(feld.top() + zeile) + feld.left(),
+                        kachel.constScanLine(feld.top() - ursprung.y() - y + zeile) + (feld.left() - ursprung.x() - x),
+                        std::size_t(feld.width()));
+        x += c;
+        if (x > karte.SeitenBreite - c) {
+            x = 0;
+            y += c;
+        }
+    }
 }
 
 } // namespace
@@ -72,13 +157,41 @@ void BildGroessePruefen(const TKarte &karte, double massstab)
         throw BildZuGross(groesser);
 }
 
+QImage KartenBild32(const TKarte &karte)
+{
+    BildGroessePruefen(karte);
+    const BildMass mass = KartenBildMass(karte);
+    QImage bild(int(mass.breite), int(mass.hoehe), QImage::Format_RGB32);
+    bild.fill(kGrau);
+    QPainter painter(&bild);
+    for (int seite = 1; seite <= SichtbareSeiten(karte); ++seite)
+        painter.drawImage(SeitenUrsprung(karte, seite), SeitenBild(karte, seite));
+    return bild;
+}
+
+QImage KartenBildIndiziert(const TKarte &karte)
+{
+    BildGroessePruefen(karte);
+    const std::optional<IndexKacheln> kacheln = IndexKachelnBauen(karte);
+    if (!kacheln)
+        return {};
+    const BildMass mass = KartenBildMass(karte);
+    QImage bild(int(mass.breite), int(mass.hoehe), QImage::Format_Indexed8);
+    bild.setColorTable(kacheln->farben);
+    bild.fill(0);
+    for (int seite = 1; seite <= SichtbareSeiten(karte); ++seite)
+        SeiteIndiziertZeichnen(karte, seite, *kacheln, bild, SeitenUrsprung(karte, seite));
+    return bild;
+}
+
 QImage KartenBild(const TKarte &karte, double massstab)
 {
     BildGroessePruefen(karte, massstab);
-    const QImage bild = Ungeskaliert(karte);
-    if (massstab == 1.0)
-        return bild;
+    if (massstab == 1.0) {
+        QImage bild = KartenBildIndiziert(karte);
+        return bild.isNull() ? KartenBild32(karte) : bild;
+    }
     const BildMass mass = KartenBildMass(karte, massstab);
     const Qt::TransformationMode modus = massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
-    return bild.scaled(int(mass.breite), int(mass.hoehe), Qt::IgnoreAspectRatio, modus);
+    return KartenBild32(karte).scaled(int(mass.breite), int(mass.hoehe), Qt::IgnoreAspectRatio, modus);
 }

@@ -44,6 +44,14 @@ void BildGroessePruefen(const TKarte &karte, double massstab = 1.0);
 
 // All shown pages of a map in their square arrangement, as one picture, at
 // the given scale (above 1 pixels are repeated, below 1 smoothed). Cells
-// without a page stay grey, like the editor's empty page area. Throws
-// BildZuGross before drawing anything too large.
+// without a page stay grey, like the editor's empty page area. At scale 1 the
+// picture is 8-bit indexed whenever the tile images share 256 colours, which
+// makes it a quarter of the size and quick to encode. Throws BildZuGross
+// before drawing anything too large.
 QImage KartenBild(const TKarte &karte, double massstab = 1.0);
+
+// The two ways KartenBild draws at scale 1: page images composed with a
+// painter in 32 bits, or tile rows copied into an 8-bit picture (a null image
+// when the tiles hold more than 256 colours). Both give the same pixels.
+QImage KartenBild32(const TKarte &karte);
+QImage KartenBildIndiziert(const TKarte &karte);

@@ -176,6 +176,11 @@ private slots:
         QVERIFY2(gras.green() > gras.red() && gras.green() > gras.blue(), "page 3 meadow below page 1");
         QCOMPARE(bild.pixelColor(100, 60), QColor(0xc0, 0xc0, 0xc0));
 
+        QCOMPARE(starten({"render", pfad("drei.map"), "-o", pfad("drei.BMP"), "--tiles", QStringLiteral(ZENDARO_TILES_DIR)}).ende, 0);
+        const QImage bmp(pfad("drei.BMP"), "BMP");
+        QCOMPARE(bmp.format(), QImage::Format_Indexed8);
+        QCOMPARE(bmp.convertToFormat(QImage::Format_RGB32), bild.convertToFormat(QImage::Format_RGB32));
+
         QCOMPARE(starten({"render", pfad("drei.map"), "-o", pfad("halb.png"), "--tiles",
                           QStringLiteral(ZENDARO_TILES_DIR), "--scale", "0.5"}).ende, 0);
         QCOMPARE(QImage(pfad("halb.png")).size(), QSize(80, 40));
