@@ -1,11 +1,10 @@
 #include "bilddatei.h"
 
-#include "ioerror.h"
+#include "dateiersetzen.h"
 #include "kartenbild.h"
 #include "pngdaten.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 
 std::optional<BildFormat> BildFormatFuerName(const QString &dateiName)
@@ -40,8 +39,5 @@ void KartenBildSchreiben(const TKarte &karte, const QString &dateiName, double m
     if (!format)
         throw AppError(QStringLiteral("Bilder werden als .png oder .bmp geschrieben, nicht als %1")
                            .arg(QFileInfo(dateiName).fileName()));
-    const QByteArray daten = BildDaten(KartenBild(karte, massstab), *format);
-    QFile datei(dateiName);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size())
-        throw InOutError(IoFehler::ZugriffVerweigert);
+    DateiErsetzen(dateiName, BildDaten(KartenBild(karte, massstab), *format));
 }

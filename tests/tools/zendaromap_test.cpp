@@ -124,6 +124,7 @@ private slots:
         QTest::newRow("normalize") << QStringList{"normalize", "alt.map"};
         QTest::newRow("normalize -o") << QStringList{"normalize", "neu.map", "-o", "alt.map"};
         QTest::newRow("new -o") << QStringList{"new", "-o", "alt.map"};
+        QTest::newRow("render") << QStringList{"render", "neu.map", "-o", "alt.png", "--tiles", ZENDARO_TILES_DIR};
     }
 
     void schreibfehlerLassenDieAlteDateiStehen()
@@ -140,12 +141,14 @@ private slots:
         ordner.mkpath(".");
         QVERIFY(m_ordner.schreiben(ordner.filePath("alt.map"), alt));
         QVERIFY(m_ordner.schreiben(ordner.filePath("neu.map"), neu));
+        QVERIFY(m_ordner.schreiben(ordner.filePath("alt.png"), "altes Bild"));
         const QStringList vorher = ordner.entryList(QDir::Files);
 
         const Lauf lauf = starten(args, ordner.path(), 700);
         QCOMPARE(lauf.ende, 2);
         QCOMPARE(lauf.err.trimmed(), QStringLiteral("Zu wenig Speicherplatz."));
         QCOMPARE(m_ordner.lesen(ordner.filePath("alt.map")), alt);
+        QCOMPARE(m_ordner.lesen(ordner.filePath("alt.png")), QByteArray("altes Bild"));
         QCOMPARE(ordner.entryList(QDir::Files), vorher);
     }
 
