@@ -19,6 +19,7 @@
 #include "tdialog1.h"
 #include "tgestalter.h"
 #include "toptionendlg.h"
+#include "uebersicht.h"
 #include "ttips.h"
 
 #include <QAction>
@@ -178,6 +179,16 @@ void TZendaroMain::fensterAnlegen()
 
     AboutBox = new TAboutBox(this);
     AboutBox->setObjectName(QStringLiteral("AboutBox"));
+
+    Uebersicht = new TUebersicht(Dokument->karte(), this);
+    Uebersicht->setObjectName(QStringLiteral("Uebersicht"));
+    connect(Uebersicht, &TUebersicht::versteckt, this, [this] { Menue.Uebersicht1->setChecked(false); });
+    connect(Uebersicht, &TUebersicht::mitteGewaehlt, this, &TZendaroMain::UebersichtMitteGewaehlt);
+    for (QScrollBar *leiste : {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()}) {
+        connect(leiste, &QScrollBar::valueChanged, this, &TZendaroMain::sichtMelden);
+        connect(leiste, &QScrollBar::rangeChanged, this, &TZendaroMain::sichtMelden);
+    }
+    sichtMelden();
 }
 
 void TZendaroMain::befehl(const std::function<void()> &ausfuehren)
@@ -248,6 +259,7 @@ void TZendaroMain::befehleVerbinden()
     connect(Menue.Originalgroesse1, &QAction::triggered, this, &TZendaroMain::Originalgroesse1Click);
     connect(Menue.GanzeKarte1, &QAction::triggered, this, &TZendaroMain::GanzeKarte1Click);
     connect(Menue.Raster1, &QAction::triggered, this, &TZendaroMain::Raster1Click);
+    connect(Menue.Uebersicht1, &QAction::triggered, this, &TZendaroMain::Uebersicht1Click);
     connect(Menue.Gestalter1, &QAction::triggered, this, &TZendaroMain::Gestalter1Click);
     connect(Menue.Beenden1, &QAction::triggered, this, &TZendaroMain::Beenden1Click);
     connect(Menue.Optionen1, &QAction::triggered, this, &TZendaroMain::Optionen1Click);
@@ -400,6 +412,8 @@ void TZendaroMain::felderNeuZeichnen(const std::vector<FeldOrt> &felder)
         TSeitenFlaeche *flaeche = PaintBoxen[ort.seite - 1];
         flaeche->update(flaeche->flaechenRechteck(FeldRechteck(Dokument->karte(), ort.feld)));
     }
+    if (Uebersicht)
+        Uebersicht->felderNeuZeichnen(felder);
 }
 
 bool TZendaroMain::KarteGeaendert() const
@@ -521,6 +535,37 @@ void TZendaroMain::seitenNeuAnordnen()
     SeitenAnordnen(Dokument->karte(), PaintBoxen, *ScrollBox1->widget(), Zoom);
     ZoomAnzeige->setText(QStringLiteral("%1 %").arg(Zoom.prozent));
     Darstellungerneuern1Click();
+    // Created after the first layout, which it reads when it is made.
+    if (Uebersicht) {
+        Uebersicht->neuAufbauen();
+        sichtMelden();
+    }
+}
+
+void TZendaroMain::sichtMelden()
+{
+    const QPoint versatz(ScrollBox1->horizontalScrollBar()->value(), ScrollBox1->verticalScrollBar()->value());
+    const QRect sicht = ScrollBox1->viewport()->rect().translated(versatz);
+    const QRect karte(QPoint(0, 0), KartenUmfang(Dokument->karte()));
+    Uebersicht->sichtbarSetzen(QRect(Zoom.aufKarte(sicht.topLeft()), Zoom.aufKarte(sicht.bottomRight())) & karte);
+}
+
+void TZendaroMain::UebersichtMitteGewaehlt(QPoint kartenPunkt)
+{
+    const QPoint links = Zoom.aufFlaeche(kartenPunkt) - ScrollBox1->viewport()->rect().center();
+    ScrollBox1->horizontalScrollBar()->setValue(links.x());
+    ScrollBox1->verticalScrollBar()->setValue(links.y());
+}
+
+// A checkable action: Qt has already reversed the mark. The first showing
+// puts the window at the top right of the map; later ones keep where the
+// user moved it.
+void TZendaroMain::Uebersicht1Click()
+{
+    const bool zeigen = Menue.Uebersicht1->isChecked();
+    if (zeigen && !Uebersicht->testAttribute(Qt::WA_Moved))
+        Uebersicht->move(ScrollBox1->mapToGlobal(QPoint(ScrollBox1->width() - Uebersicht->width() - 24, 8)));
+    Uebersicht->setVisible(zeigen);
 }
 
 void TZendaroMain::ZoomSetzen(int prozent, QPoint anker)

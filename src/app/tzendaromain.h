@@ -25,6 +25,7 @@ class SoundPlayer;
 class TAboutBox;
 class TDialog1;
 class TGestalter;
+class TUebersicht;
 class TOptionenDlg;
 class TPalettenLeiste;
 class TStandardleiste;
@@ -71,6 +72,7 @@ public:
     QFileDialog *SaveDialog1;
     TDialog1 *Dialog1 = nullptr;
     TGestalter *Gestalter = nullptr;
+    TUebersicht *Uebersicht = nullptr;
     TOptionenDlg *OptionenDlg = nullptr;
     TAboutBox *AboutBox = nullptr;
     TTips *BrindeltipsDlg;
@@ -125,6 +127,7 @@ public slots:
     void Originalgroesse1Click();
     void GanzeKarte1Click();
     void Raster1Click();
+    void Uebersicht1Click();
     void Gestalter1Click();
     void GestalterButtonClick();
     void GestalterFormHide();
@@ -150,6 +153,9 @@ private:
     void befehl(const std::function<void()> &ausfuehren);
     void verbinden(QAction *action, void (TZendaroMain::*handler)());
     void seitenNeuAnordnen();
+    // Tells the overview which part of the map the view shows.
+    void sichtMelden();
+    void UebersichtMitteGewaehlt(QPoint kartenPunkt);
     void felderNeuZeichnen(const std::vector<FeldOrt> &felder);
     void verlaufZeigen();
     void oberflaecheAnlegen();

@@ -4,6 +4,7 @@
 #include "seitenanordnung.h"
 #include "soundplayer.h"
 #include "tzendaromain.h"
+#include "uebersicht.h"
 
 #include "aufnahmehilfe.h"
 
@@ -185,6 +186,38 @@ private slots:
 
         w->Menue.Raster1->trigger();
         QCOMPARE(seite(1)->grab().toImage().convertToFormat(QImage::Format_RGB32), ohne);
+    }
+
+    // A click in the overview brings that place to the middle of the view;
+    // painting and undo reach the overview's picture as a rebuild would.
+    void overviewMovesViewAndFollowsPainting()
+    {
+        w->Dokument->neu({QStringLiteral("Groß"), 0, 16});
+        w->Menue.Uebersicht1->trigger();
+        QVERIFY(w->Uebersicht->isVisible());
+        QVERIFY(w->Uebersicht->width() <= 240 && w->Uebersicht->height() <= 240);
+
+        // The middle of page 8 (third column, second row): field 89.
+        const QPoint ziel(2 * 640 + 320, 440 + 220);
+        QTest::mouseClick(w->Uebersicht, Qt::LeftButton, {}, w->Uebersicht->massstab().aufFlaeche(ziel));
+        QWidget *sicht = w->ScrollBox1->viewport();
+        QCOMPARE(feldAn(sicht->mapToGlobal(sicht->rect().center())), std::make_pair(8, 89));
+
+        const QImage vorher = w->Uebersicht->bild();
+        w->AktuellerFeldtyp = 22;
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(seite(1), QPoint(300, 5));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(300, 5));
+        const QImage gemalt = w->Uebersicht->bild();
+        QVERIFY(gemalt != vorher);
+        w->Uebersicht->neuAufbauen();
+        QCOMPARE(w->Uebersicht->bild(), gemalt);
+        w->Dokument->verlauf().undo();
+        QCOMPARE(w->Uebersicht->bild(), vorher);
+
+        // Closing the window takes the mark off the menu item.
+        w->Uebersicht->close();
+        QVERIFY(!w->Menue.Uebersicht1->isChecked());
     }
 };
 
