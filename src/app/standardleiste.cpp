@@ -19,21 +19,21 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     setObjectName(QStringLiteral("Panel1"));
     setFixedHeight(kHoehe);
 
-    ToolButton1 = knopf("ToolButton1", 0);
+    ToolButton1 = knopf("ToolButton1", 0, "Neue Karte");
     ToolButton1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ToolButton2 = knopf("ToolButton2", 1);
-    ToolButton3 = knopf("ToolButton3", 2);
+    ToolButton2 = knopf("ToolButton2", 1, "Öffnen");
+    ToolButton3 = knopf("ToolButton3", 2, "Speichern");
     trenner();
-    ToolButton5 = knopf("ToolButton5", 3, false);
-    ToolButton6 = knopf("ToolButton6", 4, false);
+    ToolButton5 = knopf("ToolButton5", 3, "Rückgängig", false);
+    ToolButton6 = knopf("ToolButton6", 4, "Wiederherstellen", false);
     trenner();
-    knopf("ToolButton8", 5, false);
-    knopf("ToolButton9", 6, false);
-    knopf("ToolButton10", 7, false);
+    knopf("ToolButton8", 5, "Ausschneiden", false);
+    knopf("ToolButton9", 6, "Kopieren", false);
+    knopf("ToolButton10", 7, "Einfügen", false);
     trenner();
-    ToolButton12 = knopf("ToolButton12", 8);
-    ToolButton13 = knopf("ToolButton13", 9);
-    ToolButton14 = knopf("ToolButton14", 10);
+    ToolButton12 = knopf("ToolButton12", 8, "Palette Grünland");
+    ToolButton13 = knopf("ToolButton13", 9, "Palette Wüste");
+    ToolButton14 = knopf("ToolButton14", 10, "Palette Küste/Meer");
     for (QToolButton *schalter : {ToolButton12, ToolButton13, ToolButton14}) {
         schalter->setCheckable(true);
         m_paletten->addButton(schalter);
@@ -41,15 +41,15 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     m_paletten->setExclusive(true);
     ToolButton12->setChecked(true);
     trenner();
-    GestalterButton = knopf("GestalterButton", 11);
+    GestalterButton = knopf("GestalterButton", 11, "Landschaftsbox");
     GestalterButton->setCheckable(true);
-    ToolButton17 = knopf("ToolButton17", 12);
+    ToolButton17 = knopf("ToolButton17", 12, "Scripteditor starten");
     trenner();
-    ToolButton19 = knopf("ToolButton19", 13);
-    ToolButton20 = knopf("ToolButton20", 14);
+    ToolButton19 = knopf("ToolButton19", 13, "Hilfe durchsuchen");
+    ToolButton20 = knopf("ToolButton20", 14, "Hilfethemen");
 }
 
-QToolButton *TStandardleiste::knopf(const char *name, int bild, bool aktiv)
+QToolButton *TStandardleiste::knopf(const char *name, int bild, const char *befehl, bool aktiv)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
@@ -58,9 +58,28 @@ QToolButton *TStandardleiste::knopf(const char *name, int bild, bool aktiv)
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setEnabled(aktiv);
+    // The pictures alone do not tell every command.
+    button->setToolTip(QString::fromUtf8(befehl));
     button->setGeometry(QRect(QPoint(m_x, kKnopfOben), kKnopf));
     m_x += kKnopf.width();
     return button;
+}
+
+void TStandardleiste::paletteMarkieren(Palette palette)
+{
+    switch (palette) {
+    case Palette::Gruenland:
+        ToolButton12->setChecked(true);
+        break;
+    case Palette::Wueste:
+        ToolButton13->setChecked(true);
+        break;
+    case Palette::KuesteMeer:
+        ToolButton14->setChecked(true);
+        break;
+    case Palette::Keine:
+        break;
+    }
 }
 
 // A gap between groups, with a thin line in its middle.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "feldkatalog.h"
+
 #include <QFrame>
 
 class QButtonGroup;
@@ -15,6 +17,9 @@ class TStandardleiste : public QFrame
 
 public:
     explicit TStandardleiste(QWidget *parent = nullptr);
+
+    // Shows the switch of the palette that the strip shows pressed.
+    void paletteMarkieren(Palette palette);
 
     QToolButton *ToolButton1;
     QToolButton *ToolButton2;
@@ -33,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QToolButton *knopf(const char *name, int bild, bool aktiv = true);
+    QToolButton *knopf(const char *name, int bild, const char *befehl, bool aktiv = true);
     void trenner();
 
     int m_x = 0;

@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "fehlerbox.h"
+#include "feldbilder.h"
 #include "feldklang.h"
 #include "helpsystem.h"
 #include "hilfekontext.h"
@@ -14,6 +15,7 @@
 #include "seitezeichnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
+#include "statusleiste.h"
 #include "symbolanimation.h"
 #include "taboutbox.h"
 #include "tdialog1.h"
@@ -33,7 +35,6 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -113,9 +114,9 @@ void TZendaroMain::oberflaecheAnlegen()
     spalte->addWidget(ScrollBox1, 1);
     setCentralWidget(mitte);
 
-    StatusBar1 = statusBar();
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFixedHeight(19);
+    StatusBar1 = new TStatusLeiste(this);
+    setStatusBar(StatusBar1);
+    StatusBar1->werkzeugZeigen(QStringLiteral("Pinsel"));
     ZoomAnzeige = new QLabel(StatusBar1);
     ZoomAnzeige->setObjectName(QStringLiteral("ZoomAnzeige"));
     ZoomAnzeige->setToolTip(QStringLiteral("Zoom"));
@@ -342,7 +343,7 @@ void TZendaroMain::FormCreate()
         HilfeCursor = QCursor(hilfeZeiger, 0, 0);
 
     update();
-    AktuellerFeldtyp = 1;
+    AktuellenFeldtypSetzen(1);
     SymbolPhase = 1;
 }
 
@@ -378,6 +379,7 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
     if (feldMalen(punkt))
         FeldSoundSpielen();
     MalenAktiv = true;
+    zeigerZeigen(sender, pos);
 }
 
 void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
@@ -386,12 +388,32 @@ void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
     const QPoint punkt = sender.seitenPunkt(pos);
     if (MalenAktiv && inSeite(punkt))
         feldMalen(punkt);
+    zeigerZeigen(sender, pos);
 }
 
 void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint)
 {
     MalenAktiv = false;
     Dokument->strichBeenden();
+}
+
+void TZendaroMain::PaintBox1MouseLeave(TSeitenFlaeche &)
+{
+    StatusBar1->feldVerlassen();
+}
+
+// While a button is held the pressed page keeps the pointer's events wherever
+// it goes, so the page under the pointer is looked up, not assumed; pages
+// scrolled out of sight do not count.
+void TZendaroMain::zeigerZeigen(TSeitenFlaeche &sender, QPoint pos)
+{
+    QWidget *seiten = ScrollBox1->widget();
+    const QPoint punkt = sender.mapTo(seiten, pos);
+    auto *unter = qobject_cast<TSeitenFlaeche *>(seiten->childAt(punkt));
+    if (unter && ScrollBox1->viewport()->rect().contains(sender.mapTo(ScrollBox1->viewport(), pos)))
+        StatusBar1->feldZeigen(Dokument->karte(), unter->seite(), unter->seitenPunkt(unter->mapFrom(seiten, punkt)));
+    else
+        StatusBar1->feldVerlassen();
 }
 
 bool TZendaroMain::feldMalen(QPoint pos)
@@ -471,28 +493,34 @@ void TZendaroMain::FeldSoundSpielen()
         m_player->play(*clip);
 }
 
+void TZendaroMain::AktuellenFeldtypSetzen(std::uint8_t code)
+{
+    AktuellerFeldtyp = code;
+    HolderPanel->feldtypZeigen(code, Dokument->karte().FeldBilder[BildNummer(code)]);
+    Panel1->paletteMarkieren(HolderPanel->gezeigtePalette());
+    StatusBar1->feldtypZeigen(code);
+}
+
 // Serves every tile button of the palettes and every tile item of "&Karte".
 void TZendaroMain::FeldtypClick(std::uint8_t code)
 {
-    AktuellerFeldtyp = code;
+    AktuellenFeldtypSetzen(code);
 }
 
+// A palette switch selects the palette's first tile, which shows the palette.
 void TZendaroMain::GruenlandButtonClick()
 {
-    HolderPanel->paletteZeigen(Palette::Gruenland);
-    AktuellerFeldtyp = ErsterFeldtyp(Palette::Gruenland);
+    AktuellenFeldtypSetzen(ErsterFeldtyp(Palette::Gruenland));
 }
 
 void TZendaroMain::WuestenButtonClick()
 {
-    HolderPanel->paletteZeigen(Palette::Wueste);
-    AktuellerFeldtyp = ErsterFeldtyp(Palette::Wueste);
+    AktuellenFeldtypSetzen(ErsterFeldtyp(Palette::Wueste));
 }
 
 void TZendaroMain::WasserButtonClick()
 {
-    HolderPanel->paletteZeigen(Palette::KuesteMeer);
-    AktuellerFeldtyp = ErsterFeldtyp(Palette::KuesteMeer);
+    AktuellenFeldtypSetzen(ErsterFeldtyp(Palette::KuesteMeer));
 }
 
 void TZendaroMain::Timer2Timer()

@@ -16,7 +16,6 @@
 class QFileDialog;
 class QFrame;
 class QScrollArea;
-class QStatusBar;
 class HelpSystem;
 class KartenDokument;
 class QLabel;
@@ -29,6 +28,7 @@ class TUebersicht;
 class TOptionenDlg;
 class TPalettenLeiste;
 class TStandardleiste;
+class TStatusLeiste;
 class TTips;
 
 // The answer of the save prompt. Abgebrochen also stands for a Yes whose
@@ -63,7 +63,7 @@ public:
     QFrame *Bevel1;
     QScrollArea *ScrollBox1;
     std::array<TSeitenFlaeche *, 16> PaintBoxen{};
-    QStatusBar *StatusBar1;
+    TStatusLeiste *StatusBar1;
     // The zoom of the page view and its display in the status bar.
     Massstab Zoom;
     QLabel *ZoomAnzeige;
@@ -107,6 +107,11 @@ public:
     void Infober1Click();
     void ToolButton17Click();
     void Optionen1Click();
+
+    // The one way the current tile changes: palette, menu and switches alike.
+    // The palette shows it pressed, the strip's picture and the status bar
+    // name it.
+    void AktuellenFeldtypSetzen(std::uint8_t code);
 
 signals:
     // The close step has run and the window has closed: the program ends.
@@ -165,6 +170,10 @@ private:
     void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
     void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) override;
     void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
+    void PaintBox1MouseLeave(TSeitenFlaeche &sender) override;
+
+    // Names the field under the pointer in the status bar.
+    void zeigerZeigen(TSeitenFlaeche &sender, QPoint pos);
 
     // Paints the current tile into the field under a position of a page;
     // false where the position names no field.

@@ -1,14 +1,19 @@
 #include "palettenleiste.h"
 
+#include "feldname.h"
+
 #include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kHoehe = 25;
 constexpr QSize kButtonGroesse(23, 22);
+// As large as the strip allows inside its border.
+constexpr int kBildKante = kHoehe - 2;
 
 // Pages in the order of the paged container and of the tool bar switches.
 constexpr Palette kSeiten[] = {Palette::Gruenland, Palette::Wueste, Palette::KuesteMeer};
@@ -22,9 +27,18 @@ TPalettenLeiste::TPalettenLeiste(QWidget *parent)
     VisiblePanel->setObjectName(QStringLiteral("VisiblePanel"));
     setFixedHeight(kHoehe);
     setFrameShape(QFrame::NoFrame);
-    auto *rand = new QVBoxLayout(this);
+    auto *rand = new QHBoxLayout(this);
     rand->setContentsMargins(1, 1, 1, 1);
-    rand->addWidget(VisiblePanel);
+    rand->setSpacing(6);
+    rand->addWidget(VisiblePanel, 1);
+    FeldText = new QLabel(this);
+    FeldText->setObjectName(QStringLiteral("FeldText"));
+    rand->addWidget(FeldText);
+    FeldBild = new QLabel(this);
+    FeldBild->setObjectName(QStringLiteral("FeldBild"));
+    FeldBild->setFixedSize(kBildKante, kBildKante);
+    rand->addWidget(FeldBild);
+    rand->addSpacing(3);
 
     VisiblePanel->addWidget(seiteAnlegen(Palette::Gruenland, QStringLiteral("Grünland"), {102, 204}));
     VisiblePanel->addWidget(seiteAnlegen(Palette::Wueste, QStringLiteral("Wüste"), {102, 204, 306, 408}));
@@ -44,10 +58,7 @@ QWidget *TPalettenLeiste::seiteAnlegen(Palette palette, const QString &titel, st
             continue;
         auto *button = new QToolButton(seite);
         button->setObjectName(QString::fromUtf8(typ.button));
-        // The main window shows no tooltips; the hint still reaches screen
-        // readers.
-        if (typ.hinweis)
-            button->setAccessibleDescription(QString::fromUtf8(typ.hinweis));
+        button->setToolTip(FeldHinweis(typ));
         button->setIcon(QIcon(QStringLiteral(":/palette/%1").arg(typ.code)));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
@@ -58,6 +69,7 @@ QWidget *TPalettenLeiste::seiteAnlegen(Palette palette, const QString &titel, st
         // the tool bar switch selects.
         button->setChecked(typ.code == ErsterFeldtyp(palette));
         gruppe->addButton(button);
+        m_knoepfe[typ.code] = button;
         const std::uint8_t code = typ.code;
         connect(button, &QToolButton::clicked, this, [this, code] { emit feldtypGewaehlt(code); });
     }
@@ -81,4 +93,24 @@ void TPalettenLeiste::paletteZeigen(Palette palette)
 Palette TPalettenLeiste::gezeigtePalette() const
 {
     return kSeiten[VisiblePanel->currentIndex()];
+}
+
+void TPalettenLeiste::feldtypZeigen(std::uint8_t code, const QImage &bild)
+{
+    const FeldTyp *typ = FeldTypZuCode(code);
+    if (typ && typ->palette != Palette::Keine) {
+        paletteZeigen(typ->palette);
+        m_knoepfe.at(code)->setChecked(true);
+    } else {
+        // An exclusive group keeps one button pressed; lifting it for a
+        // moment lets the last one go.
+        auto *gruppe = VisiblePanel->currentWidget()->findChild<QButtonGroup *>();
+        if (QAbstractButton *gedrueckt = gruppe->checkedButton()) {
+            gruppe->setExclusive(false);
+            gedrueckt->setChecked(false);
+            gruppe->setExclusive(true);
+        }
+    }
+    FeldText->setText(FeldName(code));
+    FeldBild->setPixmap(QPixmap::fromImage(bild.scaled(kBildKante, kBildKante, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }

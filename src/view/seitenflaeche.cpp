@@ -10,6 +10,7 @@ TSeitenFlaeche::TSeitenFlaeche(int seite, SeitenEreignisse &ereignisse, QWidget 
     setObjectName(QStringLiteral("PaintBox%1").arg(seite));
     // The page paints every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void TSeitenFlaeche::paintEvent(QPaintEvent *event)
@@ -31,4 +32,9 @@ void TSeitenFlaeche::mouseMoveEvent(QMouseEvent *event)
 void TSeitenFlaeche::mouseReleaseEvent(QMouseEvent *event)
 {
     m_ereignisse.PaintBox1MouseUp(*this, event->button(), event->position().toPoint());
+}
+
+void TSeitenFlaeche::leaveEvent(QEvent *)
+{
+    m_ereignisse.PaintBox1MouseLeave(*this);
 }

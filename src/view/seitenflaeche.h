@@ -16,10 +16,12 @@ public:
     virtual void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
     virtual void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) = 0;
     virtual void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
+    virtual void PaintBox1MouseLeave(TSeitenFlaeche &sender) = 0;
 };
 
 // One page surface (PaintBox1..PaintBox16): a plain drawing surface that shows
-// one virtual page and hands its events to the shared handlers. The second
+// one virtual page and hands its events to the shared handlers. Moves arrive
+// with no button held too, so the handlers can follow the pointer. The second
 // press of a double click arrives as a double-click event, which QWidget hands
 // to mousePressEvent, so it paints like any press.
 class TSeitenFlaeche : public QWidget
@@ -44,6 +46,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     int m_seite;

@@ -3,12 +3,15 @@
 #include "hilfekontext.h"
 #include "kartendokument.h"
 #include "palettenleiste.h"
+#include "seitenanordnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
+#include "statusleiste.h"
 #include "tzendaromain.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -253,6 +256,8 @@ private slots:
         QCOMPARE(m_gespielt.at(1), m_gespielt.at(0));
     }
 
+    // The pressed button always shows the current tile: a switch presses
+    // its palette's first button, not the one pressed there before.
     void paletteSwitchesSelectTheFirstTile()
     {
         QTest::mouseClick(knopf("GrosserBaumButton"), Qt::LeftButton);
@@ -263,7 +268,8 @@ private slots:
         QVERIFY(!w->Panel1->ToolButton12->isChecked());
         QTest::mouseClick(w->Panel1->ToolButton12, Qt::LeftButton);
         QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(1));
-        QVERIFY(knopf("GrosserBaumButton")->isChecked());
+        QVERIFY(knopf("NurGrasButton")->isChecked());
+        QVERIFY(!knopf("GrosserBaumButton")->isChecked());
 
         QTest::mouseClick(w->Panel1->ToolButton13, Qt::LeftButton);
         QTest::mouseClick(knopf("SandObenButton"), Qt::LeftButton);
@@ -272,7 +278,10 @@ private slots:
         QTest::mouseClick(w->Panel1->ToolButton13, Qt::LeftButton);
         QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Wüste"));
         QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(51));
-        QVERIFY(knopf("SandObenButton")->isChecked());
+        QVERIFY(knopf("EinfachSandButton")->isChecked());
+        QVERIFY(!knopf("SandObenButton")->isChecked());
+        QCOMPARE(w->HolderPanel->FeldText->text(), QStringLiteral("einfaches Sandfeld"));
+        QCOMPARE(w->StatusBar1->aktuellText(), QStringLiteral("einfaches Sandfeld (51) · Pinsel"));
         QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(w->Dokument->karte().Felder[1][1], std::uint8_t(51));
     }
@@ -305,19 +314,79 @@ private slots:
         QCOMPARE(int(w->Menue.feldPunkte.size()), 42);
     }
 
-    void menuTileLeavesPaletteAlone()
+    // A menu choice shows the tile's palette with its button pressed and the
+    // matching switch down; a tile without a button presses none.
+    void menuChoicePressesItsButton()
     {
         feldPunkt(*w, "&Wasser", "&See")->trigger();
         QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(19));
-        QCOMPARE(w->HolderPanel->VisiblePanel->currentIndex(), 0);
-        QVERIFY(knopf("NurGrasButton")->isChecked());
-        QVERIFY(w->Panel1->ToolButton12->isChecked());
-        const std::pair<const char *, int> sand[] = {{"Sand oben Gras unten", 63}, {"Sand unten Gras oben", 65},
-                                                     {"Sand links Gras rechts", 67}, {"Sand rechts Gras links", 69}};
-        for (auto [text, code] : sand) {
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Küste/Meer"));
+        QVERIFY(knopf("SeeButton")->isChecked());
+        QVERIFY(!knopf("PuresWasserButton")->isChecked());
+        QVERIFY(w->Panel1->ToolButton14->isChecked());
+        QVERIFY(!w->Panel1->ToolButton12->isChecked());
+        const std::pair<const char *, const char *> sand[] = {{"Sand oben Gras unten", "SandObenButton"},
+                                                              {"Sand rechts Gras links", "SandRechtsButton"}};
+        for (auto [text, button] : sand) {
             feldPunkt(*w, "&Sand", text)->trigger();
-            QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(code));
+            QVERIFY2(knopf(button)->isChecked(), button);
+            QVERIFY(w->Panel1->ToolButton13->isChecked());
         }
+        feldPunkt(*w, "&Wiese", "&verschmutzt")->trigger();
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(104));
+        QCOMPARE(w->HolderPanel->VisiblePanel->currentWidget()->objectName(), QStringLiteral("Wüste"));
+        for (QToolButton *k : w->HolderPanel->VisiblePanel->currentWidget()->findChildren<QToolButton *>())
+            QVERIFY2(!k->isChecked(), qPrintable(k->objectName()));
+        QCOMPARE(w->StatusBar1->aktuellText(), QStringLiteral("Wiese verschmutzt (104) · Pinsel"));
+    }
+
+    // Hovering names the field under the pointer, also on the page a drag
+    // has reached from another; leaving the pages clears it.
+    void statusBarFollowsThePointer()
+    {
+        // All four pages in sight: a page scrolled out of view is not under
+        // the pointer.
+        w->resize(1400, 1100);
+        QTRY_VERIFY(w->ScrollBox1->viewport()->height() >= 880);
+        w->Dokument->karteFuerBefehle().Felder[3][45] = 22;
+        const QString feld45 = QStringLiteral("Seite 3 · Feld 45 (Zeile 3, Spalte 13) · Pures Wasser (22)");
+        // At every zoom the position over the same page pixel names the same
+        // field.
+        for (int prozent : {100, 50, 200}) {
+            SeitenAnordnen(w->Dokument->karte(), w->PaintBoxen, *w->ScrollBox1->widget(), Massstab{prozent});
+            const QPoint pos = Massstab{prozent}.aufFlaeche(QPoint(500, 90));
+            w->ScrollBox1->ensureVisible(seite(3)->x() + pos.x(), seite(3)->y() + pos.y());
+            // QTest sends no move without a button to a widget; this is one.
+            QMouseEvent schweben(QEvent::MouseMove, pos, seite(3)->mapToGlobal(pos), Qt::NoButton, {}, {});
+            QApplication::sendEvent(seite(3), &schweben);
+            QCOMPARE(w->StatusBar1->ortText(), feld45);
+            QEvent weg(QEvent::Leave);
+            QApplication::sendEvent(seite(3), &weg);
+            QVERIFY(w->StatusBar1->ortText().isEmpty());
+        }
+        SeitenAnordnen(w->Dokument->karte(), w->PaintBoxen, *w->ScrollBox1->widget());
+        QVERIFY(!w->KarteGeaendert());
+
+        w->AktuellenFeldtypSetzen(7);
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(600, 10));
+        QCOMPARE(w->StatusBar1->ortText(), QStringLiteral("Seite 1 · Feld 16 (Zeile 1, Spalte 16) · Baum (7)"));
+        QTest::mouseMove(seite(1), QPoint(645, 50));
+        QVERIFY(w->StatusBar1->ortText().startsWith(QStringLiteral("Seite 2 · Feld 17 (Zeile 2, Spalte 1)")));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(645, 50));
+    }
+
+    // Each command of the tool bar names itself, as the pictures alone do not.
+    void everyToolBarButtonHasATooltip()
+    {
+        QSet<QString> tipps;
+        const auto knoepfe = w->Panel1->findChildren<QToolButton *>();
+        for (QToolButton *k : knoepfe) {
+            QVERIFY2(!k->toolTip().isEmpty(), qPrintable(k->objectName()));
+            tipps.insert(k->toolTip());
+        }
+        QCOMPARE(tipps.size(), knoepfe.size());
+        QCOMPARE(w->Panel1->GestalterButton->toolTip(), QStringLiteral("Landschaftsbox"));
+        QCOMPARE(w->Panel1->ToolButton17->toolTip(), QStringLiteral("Scripteditor starten"));
     }
 
     void iconRunsThroughFourFramesWhileMinimized()

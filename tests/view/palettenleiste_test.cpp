@@ -1,5 +1,7 @@
+#include "feldname.h"
 #include "palettenleiste.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -42,7 +44,7 @@ private slots:
             QCOMPARE(knopf->geometry(), QRect(typ.buttonX, 0, 23, 22));
             QVERIFY2(!knopf->icon().pixmap(16).isNull(), typ.button);
             QCOMPARE(knopf->isChecked(), typ.code == ErsterFeldtyp(typ.palette));
-            QCOMPARE(knopf->accessibleDescription(), typ.hinweis ? QString::fromUtf8(typ.hinweis) : QString());
+            QCOMPARE(knopf->toolTip(), typ.hinweis ? QString::fromUtf8(typ.hinweis) : QString::fromUtf8(typ.menuePunkt).remove('&'));
         }
     }
 
@@ -92,6 +94,37 @@ private slots:
         QCOMPARE(leiste.VisiblePanel->currentWidget()->objectName(), QStringLiteral("Küste/Meer"));
         leiste.paletteZeigen(Palette::Wueste);
         QCOMPARE(leiste.VisiblePanel->currentIndex(), 1);
+    }
+
+    // The current tile shows on its palette, pressed, and at the right end
+    // with its name; a tile without a button leaves the shown palette with
+    // none pressed.
+    void showsTheCurrentTile()
+    {
+        TPalettenLeiste leiste;
+        const auto gedrueckt = [&leiste] {
+            QStringList namen;
+            for (QToolButton *k : leiste.VisiblePanel->currentWidget()->findChildren<QToolButton *>())
+                if (k->isChecked())
+                    namen << k->objectName();
+            return namen;
+        };
+        QImage blau(40, 40, QImage::Format_RGB32);
+        blau.fill(Qt::blue);
+        leiste.feldtypZeigen(19, blau);
+        QCOMPARE(leiste.gezeigtePalette(), Palette::KuesteMeer);
+        QCOMPARE(gedrueckt(), QStringList{"SeeButton"});
+        QCOMPARE(leiste.FeldText->text(), FeldName(19));
+        const QImage bild = leiste.FeldBild->pixmap().toImage();
+        QCOMPARE(bild.size(), leiste.FeldBild->size());
+        QCOMPARE(bild.pixelColor(bild.rect().center()), QColor(Qt::blue));
+
+        leiste.feldtypZeigen(104, blau);
+        QCOMPARE(leiste.gezeigtePalette(), Palette::KuesteMeer);
+        QVERIFY(gedrueckt().isEmpty());
+        QCOMPARE(leiste.FeldText->text(), QStringLiteral("Wiese verschmutzt"));
+        leiste.feldtypZeigen(22, blau);
+        QCOMPARE(gedrueckt(), QStringList{"PuresWasserButton"});
     }
 };
 

@@ -18,6 +18,7 @@ public:
     void PaintBox1MouseDown(TSeitenFlaeche &, Qt::MouseButton, QPoint) override {}
     void PaintBox1MouseMove(TSeitenFlaeche &, QPoint) override {}
     void PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint) override {}
+    void PaintBox1MouseLeave(TSeitenFlaeche &) override {}
 };
 
 // A map of the start-up geometry whose tile images are plain colours, one per

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "karte.h"
+
+#include <QStatusBar>
+
+#include <cstdint>
+
+class QLabel;
+
+// What the status bar says about a pixel position of a page: "Seite 3 · Feld 45
+// (Zeile 3, Spalte 13) · Pures Wasser (22)", or just the page where the
+// position lies on no field.
+QString FeldOrtText(const TKarte &karte, int seite, QPoint pos);
+
+// "Pures Wasser (22)"; a code without a name shows as "Feldtyp 95".
+QString FeldtypText(std::uint8_t code);
+
+// The status bar StatusBar1: at the left the field under the pointer and,
+// while a selection is being drawn, its size; at the right the current tile
+// and tool.
+class TStatusLeiste : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    explicit TStatusLeiste(QWidget *parent = nullptr);
+
+    QString ortText() const;
+    QString auswahlText() const;
+    QString aktuellText() const;
+
+public slots:
+    void feldZeigen(const TKarte &karte, int seite, QPoint pos);
+    // The pointer has left the pages.
+    void feldVerlassen();
+    void feldtypZeigen(std::uint8_t code);
+    void werkzeugZeigen(const QString &werkzeug);
+    // Size of the selection being drawn, in fields; 0 x 0 when none is.
+    void setAuswahlGroesse(int spalten, int zeilen);
+
+private:
+    void aktuellAktualisieren();
+
+    QLabel *m_ort;
+    QLabel *m_auswahl;
+    QLabel *m_aktuell;
+    std::uint8_t m_feldtyp = 0;
+    QString m_werkzeug;
+};
