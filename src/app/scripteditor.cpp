@@ -1,5 +1,6 @@
 #include "scripteditor.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -19,10 +20,13 @@ QStringList Programmnamen()
 
 QString Suchen()
 {
+    // Never the working folder: a program planted in whatever folder the
+    // editor was started from must not run on a click.
+    const QDir programmOrdner(QCoreApplication::applicationDirPath());
     for (const QString &name : Programmnamen()) {
-        const QFileInfo hier(QDir::current(), name);
-        if (hier.isFile() && hier.isExecutable())
-            return hier.absoluteFilePath();
+        const QFileInfo daneben(programmOrdner, name);
+        if (daneben.isFile() && daneben.isExecutable())
+            return daneben.absoluteFilePath();
     }
     for (const QString &name : Programmnamen()) {
         QString gefunden = QStandardPaths::findExecutable(name);

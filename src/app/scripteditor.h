@@ -10,8 +10,8 @@ namespace Scripteditor {
 // The file names it may have, in the order they are tried.
 QStringList Programmnamen();
 
-// The editor's program: first in the working folder, then on PATH; empty
-// when there is none.
+// The editor's program: first beside this program, then on PATH; empty when
+// there is none.
 QString Suchen();
 
 // Starts the editor in the working folder as a process of its own; false

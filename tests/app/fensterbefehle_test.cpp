@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 
@@ -154,12 +155,18 @@ private slots:
         QCOMPARE(Scripteditor::Suchen(), QString());
         const QString aufPfad = standInAnlegen(suchpfad->path(), QStringLiteral("brscript.exe"));
         QCOMPARE(Scripteditor::Suchen(), aufPfad);
-        // A file that can't run is no editor.
-        standInAnlegen(arbeit->path(), QStringLiteral("brscript.exe"), false);
+        // One planted in the working folder never runs, under either name.
+        standInAnlegen(arbeit->path(), QStringLiteral("brscript"));
+        standInAnlegen(arbeit->path(), QStringLiteral("brscript.exe"));
         QCOMPARE(Scripteditor::Suchen(), aufPfad);
-        // The working folder goes first, under either name.
-        const QString hier = standInAnlegen(arbeit->path(), QStringLiteral("brscript"));
-        QCOMPARE(Scripteditor::Suchen(), QFileInfo(hier).absoluteFilePath());
+        // The program's own folder goes first; a file there that can't run
+        // is no editor.
+        const QString daneben = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("brscript.exe"));
+        const auto aufraeumen = qScopeGuard([&] { QFile::remove(daneben); });
+        standInAnlegen(QCoreApplication::applicationDirPath(), QStringLiteral("brscript.exe"), false);
+        QCOMPARE(Scripteditor::Suchen(), aufPfad);
+        QVERIFY(QFile::setPermissions(daneben, QFile::permissions(daneben) | QFileDevice::ExeOwner));
+        QCOMPARE(Scripteditor::Suchen(), daneben);
     }
 
     void gestalterUmschalten()
