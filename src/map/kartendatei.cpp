@@ -213,9 +213,17 @@ QByteArray KartenText(const TKarte &karte, const QString &name)
     QByteArray inhalt;
     inhalt.reserve(64 + karte.AnzahlFelder * karte.AnzahlSeiten * 4);
     inhalt += kKopfzeile1 + "\r\n" + kKopfzeile2 + "\r\n";
+    // A line break inside the name would shift every following line, and
+    // other control bytes have meanings of their own to readers (26 ends the
+    // file), so all of them become blanks; 26 itself, which earlier versions
+    // wrote for characters the code page lacks, becomes "?" like those now.
     QByteArray nameZeile = toWindows1252(name);
-    // A line break inside the name would shift every following line.
-    nameZeile.replace('\r', ' ').replace('\n', ' ');
+    for (char &b : nameZeile) {
+        if (b == kDateiende)
+            b = '?';
+        else if (static_cast<unsigned char>(b) < 32)
+            b = ' ';
+    }
     inhalt += nameZeile + "\r\n";
     for (const std::int32_t wert : {karte.ZeitLimit, karte.SeitenBreite, karte.SeitenHoehe, karte.AnzahlFelder,
                                     std::int32_t(karte.AnzahlSeiten), std::int32_t(karte.FeldGroesse)})

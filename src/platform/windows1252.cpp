@@ -20,7 +20,7 @@ char encodeChar(char16_t c)
         if (kHigh[i] == c)
             return static_cast<char>(0x80 + i);
     }
-    return '\x1A';
+    return '?';
 }
 
 } // namespace
@@ -40,7 +40,11 @@ QByteArray toWindows1252(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const QChar c : text)
-        bytes.append(encodeChar(c.unicode()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        bytes.append(encodeChar(text[i].unicode()));
+        // A character beyond the 16-bit range is one character, one "?".
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
     return bytes;
 }

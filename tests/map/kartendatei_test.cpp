@@ -90,11 +90,31 @@ private slots:
         QCOMPARE(lesen("bytes2.map").split('\n').at(2), name + '\r');
     }
 
-    void zeilenumbruchImNamenWirdLeerzeichen()
+    // Whatever the name, the file holds no control byte but its line ends:
+    // line breaks and other controls become blanks, characters the code page
+    // lacks (and the substitute byte they once became) "?".
+    void namenWerdenOhneSteuerbytesGeschrieben_data()
     {
-        DateiSchreiben(*m_karte, pfad("umbruch.map"), QStringLiteral("a\rb\nc\r\nd"));
-        QCOMPARE(lesen("umbruch.map").split('\n').at(2), QByteArray("a b c  d\r"));
-        QVERIFY(DateiLesen(*m_karte, pfad("umbruch.map")));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::newRow("line breaks") << QStringLiteral("a\rb\nc\r\nd") << QByteArray("a b c  d");
+        QTest::newRow("outside the code page") << QString::fromUtf8("Łódź Ωmega 😀") << QByteArray("?\xf3" "d? ?mega ?");
+        QString steuer;
+        for (char16_t c = 0; c < 32; ++c)
+            steuer += QChar(c);
+        QTest::newRow("controls") << steuer << QByteArray(26, ' ') + '?' + QByteArray(5, ' ');
+    }
+
+    void namenWerdenOhneSteuerbytesGeschrieben()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, zeile);
+        DateiSchreiben(*m_karte, pfad("name.map"), name);
+        const QByteArray inhalt = lesen("name.map");
+        for (const char b : inhalt)
+            QVERIFY2(static_cast<unsigned char>(b) >= 32 || b == '\r' || b == '\n', qPrintable(QString::number(b)));
+        QCOMPARE(inhalt.split('\n').at(2), zeile + '\r');
+        QVERIFY(DateiLesen(*m_karte, pfad("name.map")));
         QCOMPARE(m_karte->AnzahlFelder, 176);
     }
 
