@@ -78,8 +78,9 @@ QRect FeldRechteck(const TKarte &karte, std::int32_t feldNummer)
 bool FeldAnPosition(const TKarte &karte, std::int32_t x, std::int32_t y)
 {
     const std::int32_t spalten = Spalten(karte);
-    if (spalten <= 0 || x < 0 || y < 0 || x >= spalten * karte.FeldGroesse
-        || y >= (karte.SeitenHoehe / karte.FeldGroesse) * karte.FeldGroesse)
+    // A last row cut by the page's lower edge is drawn and numbered, so its
+    // visible part counts; only the strip right of the last column shows none.
+    if (spalten <= 0 || x < 0 || y < 0 || x >= spalten * karte.FeldGroesse || y >= karte.SeitenHoehe)
         return false;
     const std::int32_t feld = FeldNummer(karte, x, y);
     return feld <= karte.AnzahlFelder && feld <= MaxFelder;

@@ -47,8 +47,9 @@ std::int32_t FeldNummer(const TKarte &karte, std::int32_t x, std::int32_t y);
 // The square a field number occupies on its page.
 QRect FeldRechteck(const TKarte &karte, std::int32_t feldNummer);
 
-// True when a pixel position lies on a field of the page: inside the covered
-// rows and columns and on a field number up to AnzahlFelder.
+// True when a pixel position lies on a field of the page: inside the page,
+// left of the uncovered strip beyond the last whole column, and on a field
+// number up to AnzahlFelder (a last row the page cuts counts).
 bool FeldAnPosition(const TKarte &karte, std::int32_t x, std::int32_t y);
 
 // Stores the code in Felder[seite, feldNummer] and returns the field's square,

@@ -133,6 +133,12 @@ private slots:
         QVERIFY(FeldAnPosition(karte, 639, 5));
         QVERIFY(!FeldAnPosition(karte, 645, 5));
         QVERIFY(!FeldAnPosition(karte, 5, 445));
+        // A row cut to 10 pixels by the lower edge holds fields 177 to 192.
+        karte.AnzahlFelder = 192;
+        QVERIFY(FeldAnPosition(karte, 5, 445));
+        QCOMPARE(FeldNummer(karte, 639, 449), 192);
+        QVERIFY(FeldAnPosition(karte, 639, 449));
+        QVERIFY(!FeldAnPosition(karte, 5, 450));
         karte.AnzahlFelder = 20; // the second row ends after four fields
         QVERIFY(FeldAnPosition(karte, 125, 45));
         QVERIFY(!FeldAnPosition(karte, 165, 45));
