@@ -222,7 +222,7 @@ void extrasMenue(QMenuBar &leiste, HauptMenue &m)
             {QStringLiteral("M&akrorecorder"), K::Makrorecorder, false}}},
         {QStringLiteral("-")},
     }, 0);
-    m.Optionen1 = punkt(extras, "Optionen1", QStringLiteral("&Optionen"));
+    m.Optionen1 = punkt(extras, "Optionen1", QStringLiteral("&Optionen"), K::Optionen);
 }
 
 void hilfeMenue(QMenuBar &leiste, HauptMenue &m)

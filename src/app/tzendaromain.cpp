@@ -4,6 +4,7 @@
 #include "fehlerbox.h"
 #include "feldbilder.h"
 #include "feldklang.h"
+#include "helpcontexts.h"
 #include "helpsystem.h"
 #include "hilfekontext.h"
 #include "kartendokument.h"
@@ -165,6 +166,8 @@ void TZendaroMain::dialogeAnlegen()
 
     Dialog1 = new TDialog1(Dokument->karte(), this);
     Dialog1->setObjectName(QStringLiteral("Dialog1"));
+    connect(Dialog1, &TDialog1::hilfeAngefordert, this,
+            [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Eigenschaften); });
 }
 
 void TZendaroMain::fensterAnlegen()
@@ -177,6 +180,8 @@ void TZendaroMain::fensterAnlegen()
 
     OptionenDlg = new TOptionenDlg(this);
     OptionenDlg->setObjectName(QStringLiteral("OptionenDlg"));
+    connect(OptionenDlg, &TOptionenDlg::hilfeAngefordert, this,
+            [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Optionen); });
 
     AboutBox = new TAboutBox(this);
     AboutBox->setObjectName(QStringLiteral("AboutBox"));

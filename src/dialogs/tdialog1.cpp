@@ -46,6 +46,7 @@ TDialog1::TDialog1(const TKarte &karte, QWidget *parent) : QDialog(parent), m_ka
     BitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 275, 268, 86, 25);
     BitBtn3->setDefault(true);
 
+    connect(BitBtn4, &QPushButton::clicked, this, &TDialog1::hilfeAngefordert);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -37,6 +37,10 @@ public:
     // another (else 0).
     KartenEigenschaften Eigenschaften() const;
 
+signals:
+    // "&Hilfe" was pressed: the opener shows the dialog's help page.
+    void hilfeAngefordert();
+
 protected:
     void showEvent(QShowEvent *event) override;
 

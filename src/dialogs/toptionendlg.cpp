@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,8 +99,20 @@ TOptionenDlg::TOptionenDlg(QWidget *parent) : QDialog(parent)
     auto *bitBtn3 = platziert(new QPushButton(QStringLiteral("OK"), this), "BitBtn3", 196, 292, 75, 25);
     auto *bitBtn2 = platziert(new QPushButton(QStringLiteral("Abbrechen"), this), "BitBtn2", 280, 292, 89, 25);
     bitBtn3->setDefault(true);
+    connect(bitBtn4, &QPushButton::clicked, this, &TOptionenDlg::hilfeAngefordert);
     connect(bitBtn3, &QPushButton::clicked, this, &QDialog::accept);
     connect(bitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TOptionenDlg::keyPressEvent(QKeyEvent *event)
+{
+    // Enter in the path field adds the entry, as the button beside it does,
+    // instead of closing the dialog through its default button.
+    if (focusWidget() == Edit1 && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        NeuButtonClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TOptionenDlg::seiteEditorAnlegen()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -15,6 +16,13 @@ class TOptionenDlg : public QDialog
 
 public:
     explicit TOptionenDlg(QWidget *parent);
+
+signals:
+    // "&Hilfe" was pressed: the opener shows the dialog's help page.
+    void hilfeAngefordert();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void seiteEditorAnlegen();

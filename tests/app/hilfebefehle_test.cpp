@@ -9,13 +9,16 @@
 #include "hilfekontext.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
+#include "tdialog1.h"
 #include "tgestalter.h"
+#include "toptionendlg.h"
 #include "tzendaromain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSet>
 #include <QTest>
@@ -173,6 +176,11 @@ private slots:
         QAction *boxHilfe = menuePunkt(w->Gestalter->popupMenu(), "&Hilfe");
         QVERIFY(boxHilfe);
         pruefen([boxHilfe] { boxHilfe->trigger(); }, inhalt);
+        // "&Hilfe" of the properties and options dialogs: their own pages.
+        for (const auto &[dialog, kontext] : {std::pair<QWidget *, quint32>{w->Dialog1, HilfeKontext::Eigenschaften},
+                                              {w->OptionenDlg, HilfeKontext::Optionen}})
+            pruefen([dialog] { dialog->findChild<QPushButton *>("BitBtn4")->click(); },
+                    {{HelpSystem::HELP_CONTEXT, kontext}});
         // The keyword is an empty text, not a missing one.
         QCOMPARE(stichwort.first().second.typeId(), QMetaType::QString);
     }

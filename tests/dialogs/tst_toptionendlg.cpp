@@ -184,17 +184,23 @@ void TestTOptionenDlg::entfernen()
     QVERIFY(eintraege(dialog).isEmpty());
 }
 
-// Enter on the focused "&Hinzufügen" adds; it does not close the dialog.
+// Enter on the focused "&Hinzufügen", and Enter in the path field, add; they
+// do not close the dialog.
 void TestTOptionenDlg::enterAufHinzufuegen()
 {
     TOptionenDlg dialog(nullptr);
     dialog.show();
-    dialog.findChild<QLineEdit *>("Edit1")->setText(m_ordner.filePath("Baum.bmp"));
+    auto *edit = dialog.findChild<QLineEdit *>("Edit1");
+    edit->setText(m_ordner.filePath("Baum.bmp"));
     auto *neu = dialog.findChild<QPushButton *>("NeuButton");
     neu->setFocus(Qt::TabFocusReason);
     QTest::keyClick(neu, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
     QCOMPARE(eintraege(dialog), StartEintraege + QStringList{m_ordner.filePath("Baum.bmp")});
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(edit, Qt::Key_Enter);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(eintraege(dialog), StartEintraege + QStringList(2, m_ordner.filePath("Baum.bmp")));
 }
 
 QTEST_MAIN(TestTOptionenDlg)

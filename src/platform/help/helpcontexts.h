@@ -54,6 +54,7 @@ inline constexpr quint32 Uebersicht = 10188;
 
 // "E&xtras"
 inline constexpr quint32 NeueRessource = 10201;
+inline constexpr quint32 Optionen = 10202; // the item and its dialog
 inline constexpr quint32 VistrelSE = 10211;
 inline constexpr quint32 Audiorecorder = 10213;
 inline constexpr quint32 Medienwiedergabe = 10214;
@@ -72,7 +73,7 @@ inline constexpr std::array Alle = {
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
-    NeueRessource, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
+    NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
     Hilfethemen, Suchen, Assistent, HilfeVerwenden, InfoUeber,
 };
 
