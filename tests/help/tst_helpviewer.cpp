@@ -148,6 +148,7 @@ void TestHelpViewer::noContextOrUnknownContextShowsContents()
         QCOMPARE(pageOf(*m_viewer), QStringLiteral("oeffnen.html"));
         m_viewer->request(HelpSystem::HELP_CONTEXT, context);
         QCOMPARE(pageOf(*m_viewer), QStringLiteral("index.html"));
+        QCOMPARE(m_viewer->window()->windowTitle(), QStringLiteral("Zendaro-Hilfe"));
         QVERIFY(m_viewer->window()->isVisible());
         QVERIFY(!anyMessageBox());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);

@@ -164,7 +164,8 @@ QString HelpWindow::pageTitle() const
 void HelpWindow::pageChanged(const QUrl &url)
 {
     const QString title = pageTitle();
-    setWindowTitle(title.isEmpty() ? WindowTitle : WindowTitle + QStringLiteral(" – ") + title);
+    // The contents page bears the window's own name; it is not said twice.
+    setWindowTitle(title.isEmpty() || title == WindowTitle ? WindowTitle : WindowTitle + QStringLiteral(" – ") + title);
 
     const QModelIndex entry = m_contentsTree->indexOf(url);
     if (entry.isValid())
