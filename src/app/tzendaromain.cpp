@@ -158,9 +158,10 @@ void TZendaroMain::dialogeAnlegen()
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    // The type list names just "Karte"; the pattern stays out of sight.
+    // Both extensions a map may have, and any file; the type list shows the
+    // names only, the patterns stay out of sight.
     for (QFileDialog *dialog : {OpenDialog1, SaveDialog1}) {
-        dialog->setNameFilter(QStringLiteral("Karte (*.map)"));
+        dialog->setNameFilters({QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")});
         dialog->setOption(QFileDialog::HideNameFilterDetails);
     }
 

@@ -249,12 +249,13 @@ private slots:
         for (QFileDialog *dialog : {w->OpenDialog1, w->SaveDialog1}) {
             auto *typen = dialog->findChild<QComboBox *>("fileTypeCombo");
             QVERIFY(typen);
-            QCOMPARE(typen->count(), 1);
+            QCOMPARE(typen->count(), 2);
             QCOMPARE(typen->itemText(0), QStringLiteral("Karte"));
-            // The list still shows map files only.
+            QCOMPARE(typen->itemText(1), QStringLiteral("Alle Dateien"));
+            // Map files of either extension first.
             auto *dateien = dialog->findChild<QFileSystemModel *>();
             QVERIFY(dateien);
-            QCOMPARE(dateien->nameFilters(), QStringList{"*.map"});
+            QCOMPARE(dateien->nameFilters(), QStringList({"*.map", "*.qkm"}));
         }
     }
 
