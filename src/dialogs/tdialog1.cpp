@@ -17,6 +17,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -57,6 +58,8 @@ void TDialog1::seiteAllgemeinAnlegen()
 
     autoLabel(seite, "Label1", QStringLiteral("Name der Karte:"), 8, 8);
     Edit1 = platziert(new QLineEdit(seite), "Edit1", 8, 24, 289, 21);
+    // No length limit: a long name read from a file must survive OK as it is.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
     autoLabel(seite, "Label2", QStringLiteral("Kartengröße:"), 108, 56);
 
     Btn1x176Felder = platziert(new QRadioButton(QStringLiteral("klein (nur 176 Felder)"), seite), "Btn1x176Felder",

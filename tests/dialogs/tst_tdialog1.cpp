@@ -83,6 +83,11 @@ void TestTDialog1::ladenDerStartkarte()
     QCOMPARE(karte.KartenName, QStringLiteral("Insel"));
     einmalZeigen(dialog);
     QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("Insel"));
+
+    // However long the name a file brought, it comes back whole.
+    karte.KartenName = QString(40000, QLatin1Char('n'));
+    einmalZeigen(dialog);
+    QCOMPARE(dialog.Eigenschaften().name, karte.KartenName);
 }
 
 void TestTDialog1::ladenSetztRadioNachSeitenzahl()
