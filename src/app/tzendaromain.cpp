@@ -246,6 +246,10 @@ void TZendaroMain::befehleVerbinden()
 
     connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::felderNeuZeichnen);
     connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::seitenNeuAnordnen);
+    // Undo under a resting pointer changes what the status bar names; another
+    // map or size may leave no page where the pointer was.
+    connect(Dokument, &KartenDokument::felderGeaendert, this, [this] { StatusBar1->feldErneuern(Dokument->karte()); });
+    connect(Dokument, &KartenDokument::anordnungGeaendert, StatusBar1, &TStatusLeiste::feldVerlassen);
     QUndoStack *verlauf = &Dokument->verlauf();
     for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);

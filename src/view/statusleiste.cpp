@@ -62,11 +62,20 @@ QString TStatusLeiste::aktuellText() const
 
 void TStatusLeiste::feldZeigen(const TKarte &karte, int seite, QPoint pos)
 {
+    m_seite = seite;
+    m_pos = pos;
     m_ort->setText(FeldOrtText(karte, seite, pos));
+}
+
+void TStatusLeiste::feldErneuern(const TKarte &karte)
+{
+    if (m_seite > 0)
+        feldZeigen(karte, m_seite, m_pos);
 }
 
 void TStatusLeiste::feldVerlassen()
 {
+    m_seite = 0;
     m_ort->clear();
 }
 

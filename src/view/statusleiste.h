@@ -32,6 +32,8 @@ public:
 
 public slots:
     void feldZeigen(const TKarte &karte, int seite, QPoint pos);
+    // The fields changed under a resting pointer: says what lies there now.
+    void feldErneuern(const TKarte &karte);
     // The pointer has left the pages.
     void feldVerlassen();
     void feldtypZeigen(std::uint8_t code);
@@ -45,6 +47,9 @@ private:
     QLabel *m_ort;
     QLabel *m_auswahl;
     QLabel *m_aktuell;
+    // The page and page pixel under the pointer; page 0 when it is on none.
+    int m_seite = 0;
+    QPoint m_pos;
     std::uint8_t m_feldtyp = 0;
     QString m_werkzeug;
 };

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <set>
 
@@ -368,11 +369,16 @@ private slots:
         QVERIFY(!w->KarteGeaendert());
 
         w->AktuellenFeldtypSetzen(7);
+        w->Dokument->karteFuerBefehle().Felder[1][16] = 2;
         QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(600, 10));
         QCOMPARE(w->StatusBar1->ortText(), QStringLiteral("Seite 1 · Feld 16 (Zeile 1, Spalte 16) · Baum (7)"));
         QTest::mouseMove(seite(1), QPoint(645, 50));
         QVERIFY(w->StatusBar1->ortText().startsWith(QStringLiteral("Seite 2 · Feld 17 (Zeile 2, Spalte 1)")));
-        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(645, 50));
+        QTest::mouseMove(seite(1), QPoint(610, 10));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(610, 10));
+        // Undone under the resting pointer, the field's old tile shows.
+        w->Dokument->verlauf().undo();
+        QCOMPARE(w->StatusBar1->ortText(), QStringLiteral("Seite 1 · Feld 16 (Zeile 1, Spalte 16) · Wiese nur Gras (2)"));
     }
 
     // Each command of the tool bar names itself, as the pictures alone do not.
