@@ -111,6 +111,7 @@ void BM_MalBewegung(benchmark::State &state)
     TSeitenFlaeche *seite = w->PaintBoxen[0];
     QMouseEvent druck(QEvent::MouseButtonPress, QPointF(5, 5), seite->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, {});
+    w->AktuellerFeldtyp = 51;
     QApplication::sendEvent(seite, &druck);
     int i = 0;
     for (auto _ : state) {
@@ -118,10 +119,13 @@ void BM_MalBewegung(benchmark::State &state)
         QMouseEvent zug(QEvent::MouseMove, pos, seite->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(seite, &zug);
         ++i;
-        // Paint events run between moves in the real program.
+        // Paint events run between moves in the real program. Each pass over
+        // the page paints another tile, so every move changes its field and
+        // adds it to the stroke's step.
         if (i % 176 == 0) {
             state.PauseTiming();
             QCoreApplication::processEvents();
+            w->AktuellerFeldtyp = w->AktuellerFeldtyp == 51 ? 7 : 51;
             state.ResumeTiming();
         }
     }
