@@ -12,6 +12,13 @@ KartenDokument::KartenDokument(QObject *parent) : QObject(parent)
     connect(&m_verlauf, &QUndoStack::cleanChanged, this, [this](bool sauber) { emit geaendertGewechselt(!sauber); });
 }
 
+// The history empties itself as it goes, and its listeners (the window that
+// owns this document, say) may be half gone by then: nobody hears of it.
+KartenDokument::~KartenDokument()
+{
+    m_verlauf.disconnect();
+}
+
 void KartenDokument::dateinameSetzen(const QString &dateiname)
 {
     if (dateiname == m_dateiname)

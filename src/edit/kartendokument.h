@@ -20,6 +20,7 @@ class KartenDokument : public QObject
 
 public:
     explicit KartenDokument(QObject *parent = nullptr);
+    ~KartenDokument() override;
 
     const TKarte &karte() const { return m_karte; }
     QUndoStack &verlauf() { return m_verlauf; }
