@@ -2,8 +2,9 @@
 
 #include "karte.h"
 
-// The largest page edge a map file may bring; one page image is built at this
-// size, so the bound keeps a forged file from asking for gigabytes.
+// The largest page edge a map file may bring. The editor draws only the
+// visible part of a page, and whole-map pictures check their own size, but
+// the bound keeps every pixel sum of a forged file far from overflow.
 constexpr std::int32_t MaxSeitenKante = 16384;
 
 // The largest file the reader takes. The largest valid map, even with blank
