@@ -1,16 +1,26 @@
 // The file commands of the main window, the save prompt and the close step.
 #include "tzendaromain.h"
 
+#include "dateiersetzen.h"
 #include "dateiname.h"
+#include "ioerror.h"
 #include "kartendokument.h"
 #include "tdialog1.h"
+#include "toptionendlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
+
+#include <cerrno>
 
 namespace {
 
@@ -43,6 +53,21 @@ bool ErweiterungTrotzdemNehmen(QWidget *eltern, const QString &erweiterung)
     return box.clickedButton() == ok;
 }
 
+// Asked before Save As replaces a file other than the map's own.
+bool ErsetzenBestaetigt(QWidget *eltern, const QString &pfad)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"),
+                    QStringLiteral("Die Datei %1 ist bereits vorhanden.\nSoll sie ersetzt werden?")
+                        .arg(QFileInfo(pfad).fileName()),
+                    QMessageBox::NoButton, eltern);
+    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
 void KeineKarteMelden(QWidget *eltern, const QString &pfad)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
@@ -52,6 +77,33 @@ void KeineKarteMelden(QWidget *eltern, const QString &pfad)
     box.setTextFormat(Qt::PlainText);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+// Keeps the file's present content as NAME~ before it is replaced: one
+// generation, itself replaced whole, so a failure leaves the old copy.
+void SicherungskopieAnlegen(const QString &pfad)
+{
+    QFile alt(pfad);
+    if (!QFileInfo(pfad).isFile())
+        return;
+    errno = 0;
+    if (!alt.open(QIODevice::ReadOnly))
+        throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EACCES, true));
+    const QByteArray inhalt = alt.readAll();
+    if (alt.error() != QFileDevice::NoError)
+        throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EIO, true));
+    DateiErsetzen(pfad + u'~', inhalt);
+}
+
+// The first map file among the dropped ones; empty when there is none.
+QString GezogeneKarte(const QMimeData *daten)
+{
+    for (const QUrl &url : daten->urls()) {
+        if (url.isLocalFile()
+            && DateiErweiterung(url.toLocalFile()).compare(QLatin1String(".map"), Qt::CaseInsensitive) == 0)
+            return url.toLocalFile();
+    }
+    return {};
 }
 
 } // namespace
@@ -92,21 +144,36 @@ void TZendaroMain::Karteladen1Click()
     if (KarteGeaendert() && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
         return;
     const QString pfad = DateiWaehlen(*OpenDialog1);
-    if (pfad.isEmpty())
-        return;
+    if (!pfad.isEmpty())
+        karteLesen(pfad);
+}
+
+void TZendaroMain::DateiOeffnen(const QString &pfad)
+{
+    befehl([&] {
+        if (KarteGeaendert() && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
+            return;
+        karteLesen(pfad);
+    });
+}
+
+bool TZendaroMain::karteLesen(const QString &pfad)
+{
     // The map changes only when the whole file is a valid map.
     if (!Dokument->oeffnen(pfad)) {
         KeineKarteMelden(this, pfad);
-        return;
+        return false;
     }
     AktuelleSeite = 1;
+    zuletztMerken(pfad);
+    return true;
 }
 
 bool TZendaroMain::Speichern1Click()
 {
     if (Dokument->dateiname().isEmpty())
         return Speichernunter1Click();
-    Dokument->speichern(Dokument->dateiname());
+    karteSchreiben(Dokument->dateiname());
     return true;
 }
 
@@ -117,24 +184,52 @@ bool TZendaroMain::Speichernunter1Click()
         const QString &name = Dokument->karte().KartenName;
         if ((name.isEmpty() || name == Unbenannt) && Dialog1->exec() == QDialog::Accepted)
             Dokument->eigenschaftenAendern(Dialog1->Eigenschaften());
-        const QString pfad = DateiWaehlen(*SaveDialog1);
-        if (pfad.isEmpty())
-            return false;
+        QString pfad;
+        do {
+            pfad = DateiWaehlen(*SaveDialog1);
+            if (pfad.isEmpty())
+                return false;
+        } while (QFileInfo(pfad).exists() && pfad != Dokument->dateiname() && !ErsetzenBestaetigt(this, pfad));
         const QString erweiterung = DateiErweiterung(pfad);
         if (!KartenErweiterung(erweiterung)) {
             QApplication::beep();
             if (!ErweiterungTrotzdemNehmen(this, erweiterung))
                 continue;
         }
-        Dokument->speichern(pfad);
+        karteSchreiben(pfad);
         return true;
     }
+}
+
+void TZendaroMain::karteSchreiben(const QString &pfad)
+{
+    if (OptionenDlg->SicherungBox->isChecked())
+        SicherungskopieAnlegen(pfad);
+    Dokument->speichern(pfad);
+    zuletztMerken(pfad);
 }
 
 void TZendaroMain::Eigenschaften1Click()
 {
     if (Dialog1->exec() == QDialog::Accepted)
         Dokument->eigenschaftenAendern(Dialog1->Eigenschaften());
+}
+
+void TZendaroMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!GezogeneKarte(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// A dropped map opens like Open, once the drop is over: the save prompt and
+// the error boxes must not run inside the file manager's drag.
+void TZendaroMain::dropEvent(QDropEvent *event)
+{
+    const QString pfad = GezogeneKarte(event->mimeData());
+    if (pfad.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, pfad] { DateiOeffnen(pfad); });
 }
 
 // Closing asks only when there is something to lose.

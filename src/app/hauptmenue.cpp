@@ -97,6 +97,14 @@ void feldMenue(QMenu *karte, HauptMenue &m, const char *name, const char *text, 
     }
 }
 
+// The platform's key for a standard command; where it has none (Save As on a
+// bare X11 desktop), the usual one.
+void standardTaste(QAction *action, QKeySequence::StandardKey taste, const QKeySequence &ersatz)
+{
+    const QList<QKeySequence> tasten = QKeySequence::keyBindings(taste);
+    action->setShortcuts(tasten.isEmpty() ? QList<QKeySequence>{ersatz} : tasten);
+}
+
 void dateiMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *datei = untermenue(&leiste, "Datei1", QStringLiteral("&Datei"));
@@ -106,11 +114,17 @@ void dateiMenue(QMenuBar &leiste, HauptMenue &m)
                            {QStringLiteral("&Objekt ...")}}, 0);
     neu->menuAction()->setVisible(false);
     m.ffnen1 = punkt(datei, "ffnen1", QStringLiteral("&Öffnen ..."), K::Oeffnen);
+    m.Zuletzt1 = untermenue(datei, "Zuletzt1", QStringLiteral("&Zuletzt geöffnet"));
     trenner(datei, "N2");
     m.Speichern1 = punkt(datei, "Speichern1", QStringLiteral("&Speichern"), K::Speichern);
     m.Speichernunter1 = punkt(datei, "Speichernunter1", QStringLiteral("Speichern &unter ..."), K::SpeichernUnter);
     trenner(datei, "N1");
     m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), K::Beenden);
+    standardTaste(m.NeueKarte1, QKeySequence::New, Qt::CTRL | Qt::Key_N);
+    standardTaste(m.ffnen1, QKeySequence::Open, Qt::CTRL | Qt::Key_O);
+    standardTaste(m.Speichern1, QKeySequence::Save, Qt::CTRL | Qt::Key_S);
+    standardTaste(m.Speichernunter1, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    standardTaste(m.Beenden1, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q);
 }
 
 // Undo and redo name their step once the main window knows the history.

@@ -17,6 +17,7 @@ struct HauptMenue
 {
     QAction *NeueKarte1 = nullptr;
     QAction *ffnen1 = nullptr;
+    QMenu *Zuletzt1 = nullptr;
     QAction *Speichern1 = nullptr;
     QAction *Speichernunter1 = nullptr;
     QAction *Beenden1 = nullptr;

@@ -1,13 +1,19 @@
+#include "aufruf.h"
 #include "helpviewer.h"
 #include "soundplayer.h"
 #include "tsplash.h"
 #include "tzendaromain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QSettings>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace {
 
@@ -30,11 +36,28 @@ QIcon ProgrammSymbol()
 
 } // namespace
 
-// The command line is not read: every start shows the start-up map.
 int main(int argc, char *argv[])
 {
+    // Read before the application object, which needs a display: --help and
+    // a wrong call answer on any terminal without opening a window.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    const Aufruf aufruf = AufrufLesen(argumente, QDir::currentPath());
+    if (aufruf.ende) {
+        std::fputs(aufruf.ausgabe.toLocal8Bit().constData(), stdout);
+        std::fputs(aufruf.fehler.toLocal8Bit().constData(), stderr);
+        return *aufruf.ende;
+    }
+
     QApplication app(argc, argv);
+    // Settings in ~/.config/Zendaro/zendaro.conf, recovery copies in
+    // ~/.local/share/Zendaro/zendaro/.
+    QCoreApplication::setOrganizationName(QStringLiteral("Zendaro"));
+    QCoreApplication::setApplicationName(QStringLiteral("zendaro"));
     QtAufDeutsch(app);
+    // Dates and sizes in the file dialogs, and numbers anywhere, the German way.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Before any window: the about box copies the icon when it is made.
     app.setWindowIcon(ProgrammSymbol());
 
@@ -48,6 +71,7 @@ int main(int argc, char *argv[])
     // (fehlerbox.h). It is not made Qt's display name, which the window
     // system would append to every window caption.
     HelpViewer hilfe;
+    QSettings einstellungen;
 
     // The main window makes Dialog1, Gestalter, OptionenDlg and AboutBox
     // after its own creation, in that order, all hidden.
@@ -56,12 +80,22 @@ int main(int argc, char *argv[])
     // top-level window such as the splash or the help is still open.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&ZendaroMain, &TZendaroMain::geschlossen, &app, &QCoreApplication::quit);
-    // Without a window manager nobody maximises: the window first takes the
-    // screen's room itself.
-    ZendaroMain.setGeometry(ZendaroMain.screen()->availableGeometry());
-    ZendaroMain.showMaximized();
+    if (ZendaroMain.EinstellungenLaden(einstellungen)) {
+        ZendaroMain.show();
+    } else {
+        // Without a window manager nobody maximises: the window first takes
+        // the screen's room itself.
+        ZendaroMain.setGeometry(ZendaroMain.screen()->availableGeometry());
+        ZendaroMain.showMaximized();
+    }
     // A window manager keeps the splash on top by its flag; without one the
     // window shown last would cover it.
     Splash.raise();
-    return app.exec();
+    // A map named on the command line opens once the window is up, as Open
+    // would open it; its errors show over the start-up map.
+    if (!aufruf.datei.isEmpty())
+        QTimer::singleShot(0, &ZendaroMain, [&] { ZendaroMain.DateiOeffnen(aufruf.datei); });
+    const int ende = app.exec();
+    ZendaroMain.EinstellungenBeimBeenden();
+    return ende;
 }

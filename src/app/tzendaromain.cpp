@@ -1,6 +1,7 @@
 #include "tzendaromain.h"
 
 #include "apperror.h"
+#include "dateispalten.h"
 #include "fehlerbox.h"
 #include "feldbilder.h"
 #include "feldklang.h"
@@ -24,11 +25,14 @@
 #include "toptionendlg.h"
 #include "uebersicht.h"
 #include "ttips.h"
+#include "zuletzt.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +40,8 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -58,6 +64,8 @@ TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilf
     setObjectName(QStringLiteral("ZendaroMain"));
     setWindowTitle(QStringLiteral("Lumerant! Zendaro"));
     resize(756, 575);
+    // Map files dropped from the file manager open like Open.
+    setAcceptDrops(true);
     oberflaecheAnlegen();
     befehleVerbinden();
     hilfeTasteEinrichten();
@@ -146,7 +154,8 @@ void TZendaroMain::tipsAnlegen()
 }
 
 // The file dialogs keep their own last names between showings; Open takes
-// any typed name, Save overwrites without asking.
+// any typed name. Save As asks itself before it replaces another file, so
+// that the map's own file is replaced silently.
 void TZendaroMain::dialogeAnlegen()
 {
     OpenDialog1 = new QFileDialog(this);
@@ -158,11 +167,22 @@ void TZendaroMain::dialogeAnlegen()
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDialog1->setDefaultSuffix(QStringLiteral("map"));
     // Both extensions a map may have, and any file; the type list shows the
-    // names only, the patterns stay out of sight.
+    // names only, the patterns stay out of sight. The details view, wide
+    // enough for names, sizes and dates.
     for (QFileDialog *dialog : {OpenDialog1, SaveDialog1}) {
         dialog->setNameFilters({QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")});
         dialog->setOption(QFileDialog::HideNameFilterDetails);
+        dialog->setViewMode(QFileDialog::Detail);
+        dialog->setItemDelegate(new DateiSpalten(dialog));
+        dialog->resize(900, 540);
+        if (auto *spalten = dialog->findChild<QHeaderView *>()) {
+            spalten->setSectionResizeMode(QHeaderView::ResizeToContents);
+            spalten->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+        if (auto *teiler = dialog->findChild<QSplitter *>())
+            teiler->setSizes({150, 750});
     }
 
     Dialog1 = new TDialog1(Dokument->karte(), this);
@@ -220,6 +240,11 @@ void TZendaroMain::befehleVerbinden()
     verbinden(Menue.Eigenschaften1, &TZendaroMain::Eigenschaften1Click);
     connect(Menue.Speichern1, &QAction::triggered, this, [this] { befehl([this] { Speichern1Click(); }); });
     connect(Menue.Speichernunter1, &QAction::triggered, this, [this] { befehl([this] { Speichernunter1Click(); }); });
+    const auto zuletztZeigen = [this] {
+        ZuletztMenueFuellen(*Menue.Zuletzt1, ZuletztGeoeffnet, [this](const QString &pfad) { DateiOeffnen(pfad); });
+    };
+    zuletztZeigen();
+    connect(Menue.Zuletzt1, &QMenu::aboutToShow, this, zuletztZeigen);
     connect(Panel1->ToolButton1, &QToolButton::clicked, Menue.LumerantKarte1, &QAction::trigger);
     connect(Panel1->ToolButton2, &QToolButton::clicked, Menue.ffnen1, &QAction::trigger);
     // The floppy disk saves, as its picture promises.
@@ -499,7 +524,7 @@ void TZendaroMain::FeldSoundSpielen()
         clip = &SandSound;
         break;
     }
-    if (m_player && !clip->isEmpty())
+    if (m_player && !clip->isEmpty() && OptionenDlg->CheckBox1->isChecked())
         m_player->play(*clip);
 }
 

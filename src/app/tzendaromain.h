@@ -1,6 +1,7 @@
 #pragma once
 
 #include "feldaenderungen.h"
+#include "einstellungen.h"
 #include "hauptmenue.h"
 #include "seitenflaeche.h"
 #include "skaliertefeldbilder.h"
@@ -15,6 +16,7 @@
 
 class QFileDialog;
 class QFrame;
+class QSettings;
 class QScrollArea;
 class HelpSystem;
 class KartenDokument;
@@ -55,6 +57,7 @@ public:
     bool MalenAktiv = false;
     // The map differs from the state it was last saved, opened or created in.
     bool KarteGeaendert() const;
+    QStringList ZuletztGeoeffnet;
     std::uint8_t SymbolPhase = 0;
 
     HauptMenue Menue;
@@ -86,6 +89,15 @@ public:
 
     SpeicherAntwort SaveBevorQuiting();
 
+    // Remembered settings. Laden applies what `speicher` holds and keeps it
+    // for the recent list and the switches, which are stored as they change;
+    // the rest is written by Beenden when the user wants it. Without Laden
+    // nothing is read or stored. True when the window's place and size came
+    // from the settings.
+    bool EinstellungenLaden(QSettings &speicher);
+    void EinstellungenBeimBeenden();
+    Einstellungen EinstellungenErfassen() const;
+
     // The file commands report whether they wrote or read the map. Errors of
     // the file system come as exceptions; the menu and tool bar run them
     // through befehl(), which shows the standard error box.
@@ -97,6 +109,9 @@ public:
     void Eigenschaften1Click();
     void RckgngigBefehl1Click();
     void Wiederherstellen1Click();
+    // Open without the file dialog (command line, drop, recent maps): the
+    // save prompt first when modified, errors in the standard error box.
+    void DateiOeffnen(const QString &pfad);
 
     // Help: F1 on a highlighted menu item asks for the item's context.
     void MenueHilfe(const QAction *punkt);
@@ -141,6 +156,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 public:
@@ -163,6 +180,11 @@ private:
     void UebersichtMitteGewaehlt(QPoint kartenPunkt);
     void felderNeuZeichnen(const std::vector<FeldOrt> &felder);
     void verlaufZeigen();
+    bool karteLesen(const QString &pfad);
+    // Writes the map, keeping the file's previous version when the options say so.
+    void karteSchreiben(const QString &pfad);
+    void einstellungenAnwenden(const Einstellungen &e);
+    void zuletztMerken(const QString &pfad);
     void oberflaecheAnlegen();
     void befehleVerbinden();
 
@@ -185,4 +207,5 @@ private:
     SkalierteFeldBilder m_feldBilder;
     // Wheel turns with Ctrl held that have not yet made a whole notch.
     int m_zoomRad = 0;
+    QSettings *m_einstellungen = nullptr;
 };

@@ -126,14 +126,30 @@ void TOptionenDlg::seiteEditorAnlegen()
                                                  seite),
                                   "RadioGroup1", 24, 16, 325, 85);
     radioGroup1->setItemIndex(0);
-    auto *checkBox1 = platziert(new QCheckBox(QStringLiteral("Soundeffekte im Editor"), seite), "CheckBox1", 32, 188,
-                                169, 17);
-    auto *checkBox2 = platziert(new QCheckBox(QStringLiteral("Einstellungen beim Beenden speichern"), seite),
-                                "CheckBox2", 32, 212, 289, 17);
-    for (QCheckBox *box : {checkBox1, checkBox2}) {
+    SicherungBox = platziert(new QCheckBox(QStringLiteral("Sicherungskopie NAME.map~ beim Speichern"), seite),
+                             "SicherungBox", 32, 164, 289, 17);
+    CheckBox1 = platziert(new QCheckBox(QStringLiteral("Soundeffekte im Editor"), seite), "CheckBox1", 32, 188, 169, 17);
+    CheckBox2 = platziert(new QCheckBox(QStringLiteral("Einstellungen beim Beenden speichern"), seite), "CheckBox2",
+                          32, 212, 289, 17);
+    for (QCheckBox *box : {SicherungBox, CheckBox1, CheckBox2}) {
         box->setChecked(true);
-        box->setEnabled(false);
+        breiteFuerText(box, 340);
     }
+}
+
+QStringList TOptionenDlg::Ressourcen() const
+{
+    QStringList eintraege;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        eintraege << ListBox1->item(i)->text();
+    return eintraege;
+}
+
+void TOptionenDlg::RessourcenSetzen(const QStringList &eintraege)
+{
+    ListBox1->clear();
+    for (const QString &eintrag : eintraege)
+        eintragAnhaengen(eintrag);
 }
 
 void TOptionenDlg::seiteRessourcenAnlegen()

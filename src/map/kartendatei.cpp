@@ -54,8 +54,10 @@ std::optional<std::int32_t> ZahlWandeln(std::string_view text)
     return static_cast<std::int32_t>(negativ ? -static_cast<std::int64_t>(wert) : static_cast<std::int64_t>(wert));
 }
 
-// The runtime's buffered text input, with exactly the tolerance map files
-// rely on: lines end at CR, numbers skip any control characters and blanks.
+// The runtime's buffered text input, with the tolerance map files rely on:
+// numbers skip any control characters and blanks. Lines end at CR LF, and
+// also at a lone LF or CR, as text editors and version control on Linux
+// leave them.
 class TextLeser
 {
 public:
@@ -73,11 +75,11 @@ public:
         return true;
     }
 
-    // Reads up to, not including, the next CR, then passes the line end.
+    // Reads up to, not including, the next line end, then passes it.
     QByteArray Zeile()
     {
         const qsizetype anfang = m_pos;
-        while (m_pos < m_daten.size() && m_daten[m_pos] != '\r')
+        while (m_pos < m_daten.size() && !Zeilenende(m_daten[m_pos]))
             ++m_pos;
         QByteArray zeile = m_daten.mid(anfang, m_pos - anfang);
         ZeilenendeUeberspringen();
@@ -109,20 +111,22 @@ public:
     void amEndeZuruecksetzen() { m_amEnde = false; }
 
 private:
+    static bool Zeilenende(char c) { return c == '\r' || c == '\n'; }
+
     void ZeilenRestUeberspringen()
     {
-        while (m_pos < m_daten.size() && m_daten[m_pos] != '\r')
+        while (m_pos < m_daten.size() && !Zeilenende(m_daten[m_pos]))
             ++m_pos;
         ZeilenendeUeberspringen();
     }
 
+    // One line end: CR LF, CR or LF.
     void ZeilenendeUeberspringen()
     {
-        if (m_pos < m_daten.size() && m_daten[m_pos] == '\r') {
+        if (m_pos < m_daten.size() && m_daten[m_pos] == '\r')
             ++m_pos;
-            if (m_pos < m_daten.size() && m_daten[m_pos] == '\n')
-                ++m_pos;
-        }
+        if (m_pos < m_daten.size() && m_daten[m_pos] == '\n')
+            ++m_pos;
     }
 
     const QByteArray m_daten; // const: indexing a shared array must not copy it

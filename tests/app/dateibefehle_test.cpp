@@ -5,13 +5,16 @@
 #include "modalfolge.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
+#include "toptionendlg.h"
 #include "tzendaromain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -159,23 +162,24 @@ private slots:
     void saveAsByExtension_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("datei");     // what is written
         QTest::addColumn<QString>("warnung");   // the quoted extension, or null for none
-        QTest::newRow("no extension") << "karte" << "";
-        QTest::newRow(".Map") << "karte.Map" << QString();
-        QTest::newRow(".qkm") << "karte.qkm" << QString();
-        QTest::newRow(".txt") << "karte.txt" << ".txt";
+        QTest::newRow("no extension gets .map") << "karte" << "karte.map" << QString();
+        QTest::newRow(".Map") << "karte.Map" << "karte.Map" << QString();
+        QTest::newRow(".qkm") << "karte.qkm" << "karte.qkm" << QString();
+        QTest::newRow(".txt") << "karte.txt" << "karte.txt" << ".txt";
     }
 
-    // Mapped extensions are written at once; any other, none included, only
-    // after the warning's "OK", under the name exactly as typed.
+    // Mapped extensions are written at once; any other only after the
+    // warning's "OK", under the name exactly as typed.
     void saveAsByExtension()
     {
         QFETCH(QString, name);
+        QFETCH(QString, datei);
         QFETCH(QString, warnung);
         benennen(QStringLiteral("Insel"));
         malen();
-        const QString ziel = pfad(name);
-        M folge = warnung.isNull() ? M{M::datei(ziel)} : M{M::datei(ziel), M::knopf("OK")};
+        M folge = warnung.isNull() ? M{M::datei(pfad(name))} : M{M::datei(pfad(name)), M::knopf("OK")};
         w->Menue.Speichernunter1->trigger();
         QVERIFY(folge.alleBeantwortet());
         if (!warnung.isNull()) {
@@ -185,9 +189,47 @@ private slots:
                          .arg(warnung));
         }
         QCOMPARE(folge.gesehen.size(), warnung.isNull() ? 1 : 2);
-        QCOMPARE(QDir(ordner->path()).entryList(QDir::Files), QStringList{name});
-        QVERIFY(lesen(ziel).contains("Insel"));
-        QCOMPARE(w->Dokument->dateiname(), ziel);
+        QCOMPARE(QDir(ordner->path()).entryList(QDir::Files), QStringList{datei});
+        QVERIFY(lesen(pfad(datei)).contains("Insel"));
+        QCOMPARE(w->Dokument->dateiname(), pfad(datei));
+        QVERIFY(!w->KarteGeaendert());
+    }
+
+    // Another existing file is replaced only after "Ja"; "Nein" goes back
+    // to the file dialog. The map's own file is replaced without a word.
+    void saveAsOverAnExistingFileAsks()
+    {
+        const QString anderer = pfad("fertig.map");
+        {
+            QFile f(anderer);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("fertig");
+        }
+        benennen(QStringLiteral("Insel"));
+        malen();
+        {
+            M folge{M::datei(anderer), M::knopf("Nein"), [](QWidget *d) {
+                        QVERIFY(qobject_cast<QFileDialog *>(d));
+                        qobject_cast<QDialog *>(d)->reject();
+                    }};
+            w->Menue.Speichernunter1->trigger();
+            QVERIFY(folge.alleBeantwortet());
+            QCOMPARE(folge.gesehen.at(1), "Bestätigen|Die Datei fertig.map ist bereits vorhanden.\nSoll sie ersetzt werden?");
+            QCOMPARE(folge.gesehen.size(), 3);
+            QCOMPARE(lesen(anderer), QByteArray("fertig"));
+            QVERIFY(w->KarteGeaendert());
+        }
+        {
+            M folge{M::datei(anderer), M::knopf("Ja")};
+            w->Menue.Speichernunter1->trigger();
+            QVERIFY(folge.alleBeantwortet());
+            QVERIFY(lesen(anderer).contains("Insel"));
+            QCOMPARE(w->Dokument->dateiname(), anderer);
+        }
+        malen(3);
+        M folge{M::datei(anderer)};
+        w->Menue.Speichernunter1->trigger();
+        QCOMPARE(folge.gesehen.size(), 1);
         QVERIFY(!w->KarteGeaendert());
     }
 
@@ -233,6 +275,31 @@ private slots:
         QVERIFY(!neu.gesehen.at(0).startsWith("Bestätigen"));
     }
 
+    // Saving over a map keeps its previous version as NAME~, one generation;
+    // switched off in the options, nothing but the map is written.
+    void saveKeepsThePreviousVersion()
+    {
+        const QString datei = pfad("karte.map");
+        w->Dokument->dateinameSetzen(datei);
+        benennen(QStringLiteral("eins"));
+        QVERIFY(w->Speichern1Click());
+        QVERIFY(!QFile::exists(datei + '~'));
+        const QByteArray eins = lesen(datei);
+        benennen(QStringLiteral("zwei"));
+        QVERIFY(w->Speichern1Click());
+        QCOMPARE(lesen(datei + '~'), eins);
+        const QByteArray zwei = lesen(datei);
+        benennen(QStringLiteral("drei"));
+        QVERIFY(w->Speichern1Click());
+        QCOMPARE(lesen(datei + '~'), zwei);
+        w->OptionenDlg->findChild<QCheckBox *>("SicherungBox")->setChecked(false);
+        benennen(QStringLiteral("vier"));
+        QVERIFY(w->Speichern1Click());
+        QCOMPARE(lesen(datei + '~'), zwei);
+        QVERIFY(lesen(datei).contains("vier"));
+        QCOMPARE(QDir(ordner->path()).entryList(QDir::Files).size(), 2);
+    }
+
     void fileDialogsRememberTheirOwnNames()
     {
         const QString sand = sandKarte();
@@ -257,6 +324,32 @@ private slots:
             QVERIFY(dateien);
             QCOMPARE(dateien->nameFilters(), QStringList({"*.map", "*.qkm"}));
         }
+    }
+
+    // A map file dropped onto the window opens like Open, save prompt first;
+    // other files are refused at the door.
+    void dropOpensAMap()
+    {
+        const QString sand = sandKarte();
+        QMimeData fremd;
+        fremd.setUrls({QUrl::fromLocalFile(pfad("bild.png"))});
+        QDragEnterEvent anderes(QPoint(50, 50), Qt::CopyAction, &fremd, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &anderes);
+        QVERIFY(!anderes.isAccepted());
+
+        malen();
+        QMimeData daten;
+        daten.setUrls({QUrl::fromLocalFile(pfad("bild.png")), QUrl::fromLocalFile(sand)});
+        QDragEnterEvent hinein(QPoint(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &hinein);
+        QVERIFY(hinein.isAccepted());
+        M folge{M::knopf(QMessageBox::No)};
+        QDropEvent fallen(QPointF(50, 50), Qt::CopyAction, &daten, Qt::LeftButton, {});
+        QApplication::sendEvent(w.get(), &fallen);
+        QTRY_COMPARE(w->Dokument->dateiname(), sand);
+        QCOMPARE(folge.gesehen, QStringList{"Bestätigen|Sollen die Änderungen in der Karte gespeichert werden?"});
+        QCOMPARE(w->Dokument->karte().KartenName, QStringLiteral("Wüste"));
+        QVERIFY(!w->KarteGeaendert());
     }
 
     // Open replaces the map only with a valid map; otherwise everything

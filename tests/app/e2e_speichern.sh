@@ -39,6 +39,8 @@ warten 10 xdotool getmouselocation
 warten 10 xdotool getmouselocation
 
 export XDG_RUNTIME_DIR="$arbeit/runtime"
+# Settings, recent maps and recovery copies of this run stay in its folder.
+export XDG_CONFIG_HOME="$arbeit/config" XDG_DATA_HOME="$arbeit/data"
 starten() {
   (cd "$bin" && exec ./zendaro) &
   app=$!

@@ -7,9 +7,11 @@
 #include "soundplayer.h"
 #include "standardleiste.h"
 #include "statusleiste.h"
+#include "toptionendlg.h"
 #include "tzendaromain.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -259,6 +261,19 @@ private slots:
 
     // The pressed button always shows the current tile: a switch presses
     // its palette's first button, not the one pressed there before.
+    // "Soundeffekte im Editor" silences the next press at once, and back.
+    void soundSwitchReachesThePlayer()
+    {
+        auto *schalter = w->OptionenDlg->findChild<QCheckBox *>("CheckBox1");
+        QVERIFY(schalter->isEnabled() && schalter->isChecked());
+        for (bool an : {false, true}) {
+            schalter->setChecked(an);
+            const qsizetype vorher = m_gespielt.size();
+            QTest::mouseClick(seite(1), Qt::LeftButton, {}, QPoint(100, 100));
+            QCOMPARE(m_gespielt.size(), vorher + (an ? 1 : 0));
+        }
+    }
+
     void paletteSwitchesSelectTheFirstTile()
     {
         QTest::mouseClick(knopf("GrosserBaumButton"), Qt::LeftButton);

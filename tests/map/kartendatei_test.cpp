@@ -121,7 +121,6 @@ private slots:
     void falscheKopfzeilenAendernNichts_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::newRow("LF only") << QByteArray("Kronvale 1.0 Karte\n(c) 1996, Plexadyne/Corvanthe\nX\n1\n640\n440\n1\n1\n40\n1\n");
         QTest::newRow("trailing blank") << QByteArray("Kronvale 1.0 Karte \r\n(c) 1996, Plexadyne/Corvanthe\r\nX\r\n");
         QTest::newRow("letter case") << QByteArray("Kronvale 1.0 karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nX\r\n");
         QTest::newRow("second line") << QByteArray("Kronvale 1.0 Karte\r\n(c) 1997, Plexadyne/Corvanthe\r\nX\r\n");
@@ -137,6 +136,38 @@ private slots:
         QVERIFY(!DateiLesen(*m_karte, pfad("kopf.map")));
         QVERIFY(gleich(*m_karte, vorher));
         QCOMPARE(m_karte->Kopfzeile1, QStringLiteral("vorher"));
+    }
+
+    // Text editors and version control on Linux leave LF alone, or a mix.
+    void zeilenendenOhneCrLesenWieCrLf_data()
+    {
+        QTest::addColumn<QByteArray>("ende");      // line end of the odd lines
+        QTest::addColumn<QByteArray>("andere");    // line end of the even lines
+        QTest::newRow("LF only") << QByteArray("\n") << QByteArray("\n");
+        QTest::newRow("mixed LF and CR LF") << QByteArray("\n") << QByteArray("\r\n");
+        QTest::newRow("mixed CR and LF") << QByteArray("\r") << QByteArray("\n");
+    }
+
+    void zeilenendenOhneCrLesenWieCrLf()
+    {
+        QFETCH(QByteArray, ende);
+        QFETCH(QByteArray, andere);
+        m_karte->KartenName = QStringLiteral("Grünland am Meer");
+        m_karte->ZeitLimit = 12;
+        m_karte->Felder[3][176] = 200;
+        const QByteArray crLf = KartenText(*m_karte, m_karte->KartenName);
+        const QList<QByteArray> zeilen = crLf.split('\n');
+        QByteArray umgestellt;
+        for (int i = 0; i + 1 < zeilen.size(); ++i)
+            umgestellt += zeilen[i].chopped(1) + (i % 2 ? andere : ende);
+        schreiben("zwilling.map", crLf);
+        schreiben("zeilen.map", umgestellt);
+        TKarte zwilling = *m_start;
+        TKarte gelesen = *m_start;
+        QVERIFY(DateiLesen(zwilling, pfad("zwilling.map")));
+        QVERIFY(DateiLesen(gelesen, pfad("zeilen.map")));
+        QCOMPARE(gelesen.KartenName, m_karte->KartenName);
+        QVERIFY(gleich(gelesen, zwilling));
     }
 
     void zahlenWerdenTolerantGelesen()
