@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,7 +63,6 @@ TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilf
     : QMainWindow(parent), Dokument(new KartenDokument(this)), m_player(std::move(player)), m_hilfe(hilfe)
 {
     setObjectName(QStringLiteral("ZendaroMain"));
-    setWindowTitle(QStringLiteral("Lumerant! Zendaro"));
     resize(756, 575);
     // Map files dropped from the file manager open like Open.
     setAcceptDrops(true);
@@ -270,6 +270,17 @@ void TZendaroMain::befehleVerbinden()
     connect(Timer2, &QTimer::timeout, this, &TZendaroMain::Timer2Timer);
 
     connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::felderNeuZeichnen);
+    // The title names the map's file, "*" while it is modified.
+    const auto titelZeigen = [this] {
+        const QString &datei = Dokument->dateiname();
+        setWindowTitle(QStringLiteral("%1[*] – Lumerant! Zendaro")
+                           .arg(datei.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(datei).fileName()));
+        setWindowFilePath(datei);
+        setWindowModified(KarteGeaendert());
+    };
+    titelZeigen();
+    connect(Dokument, &KartenDokument::dateinameGeaendert, this, titelZeigen);
+    connect(Dokument, &KartenDokument::geaendertGewechselt, this, titelZeigen);
     connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::seitenNeuAnordnen);
     // Undo under a resting pointer changes what the status bar names; another
     // map or size may leave no page where the pointer was.

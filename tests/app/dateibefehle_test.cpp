@@ -275,6 +275,25 @@ private slots:
         QVERIFY(!neu.gesehen.at(0).startsWith("Bestätigen"));
     }
 
+    // The title names the file and marks changes; undoing them takes the
+    // mark away again.
+    void titleShowsTheFileAndTheModifiedMark()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Unbenannt[*] – Lumerant! Zendaro"));
+        malen();
+        QVERIFY(w->isWindowModified());
+        M folge{M::datei(pfad("insel"))};
+        benennen(QStringLiteral("Insel"));
+        w->Menue.Speichernunter1->trigger();
+        QCOMPARE(w->windowTitle(), QStringLiteral("insel.map[*] – Lumerant! Zendaro"));
+        QCOMPARE(w->windowFilePath(), pfad("insel.map"));
+        QVERIFY(!w->isWindowModified());
+        malen(5);
+        QVERIFY(w->isWindowModified());
+        w->Menue.RckgngigBefehl1->trigger();
+        QVERIFY(!w->isWindowModified());
+    }
+
     // Saving over a map keeps its previous version as NAME~, one generation;
     // switched off in the options, nothing but the map is written.
     void saveKeepsThePreviousVersion()

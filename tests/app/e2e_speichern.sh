@@ -44,9 +44,9 @@ export XDG_CONFIG_HOME="$arbeit/config" XDG_DATA_HOME="$arbeit/data"
 starten() {
   (cd "$bin" && exec ./zendaro) &
   app=$!
-  warten 15 xdotool search --onlyvisible --name "^Lumerant! Zendaro$"
+  warten 15 xdotool search --onlyvisible --name "Lumerant! Zendaro$"
   # Without a window manager nobody gives a window the keyboard.
-  fenster=$(xdotool search --onlyvisible --name "^Lumerant! Zendaro$" | head -1)
+  fenster=$(xdotool search --onlyvisible --name "Lumerant! Zendaro$" | head -1)
   xdotool windowfocus "$fenster"
   sleep 0.5
   # "&Karte" > "&Sand" > "&einfach" selects tile 51.

@@ -82,7 +82,8 @@ private slots:
 
     void startupState()
     {
-        QCOMPARE(w->windowTitle(), QStringLiteral("Lumerant! Zendaro"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Unbenannt[*] – Lumerant! Zendaro"));
+        QVERIFY(!w->isWindowModified());
         QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(1));
         QCOMPARE(w->SymbolPhase, std::uint8_t(1));
         QVERIFY(!w->MalenAktiv);
