@@ -15,7 +15,8 @@ PACKAGES=(
 # Only the tests need these: a virtual X display and screenshots for the
 # end-to-end tests, clang's libFuzzer for the map reader, and dpkg-shlibdeps
 # for the package's dependency line.
-TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang clang-tidy libclang-rt-14-dev dpkg-dev file)
+TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang clang-tidy libclang-rt-14-dev dpkg-dev file
+  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin)
 
 install_missing() {
   local missing=()

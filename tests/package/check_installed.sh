@@ -24,10 +24,29 @@ else
   prefix=$scratch/root/usr
 fi
 
+# The map type and the desktop entry: installed by apt, the package's triggers
+# have updated the databases; unpacked, they are updated here.
+if [ "$prefix" != /usr ]; then
+  update-mime-database "$prefix/share/mime"
+  update-desktop-database "$prefix/share/applications"
+fi
+export XDG_DATA_DIRS="$prefix/share:/usr/share" XDG_DATA_HOME="$scratch/data" XDG_CURRENT_DESKTOP=GNOME
+desktop-file-validate "$prefix/share/applications/zendaro.desktop"
+grep -qx 'Exec=zendaro %f' "$prefix/share/applications/zendaro.desktop" || { echo "desktop entry takes no file"; exit 1; }
+
 cd "$scratch"
 "$prefix/bin/zendaro-map" new -o start.map
 "$prefix/bin/zendaro-map" render start.map -o start.png
 [ "$(identify -format '%wx%h' start.png)" = "1280x880" ] || { echo "render: wrong picture size"; exit 1; }
+
+# The start-up map with every field of every page plain sand (51).
+awk 'NR <= 9 { print; next } { printf "51\r\n" }' start.map > sand.map
+"$prefix/bin/zendaro-map" check sand.map
+"$prefix/bin/zendaro-map" render sand.map -o sand.png
+typ=$(xdg-mime query filetype start.map)
+[ "$typ" = application/x-kronvale-map ] || { echo "xdg-mime: start.map is $typ"; exit 1; }
+gio mime application/x-kronvale-map | grep -q zendaro.desktop || { echo "gio: no application for maps"; exit 1; }
+echo "MIME type: $typ, opened by zendaro.desktop"
 
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset &
@@ -45,4 +64,24 @@ if [ "$g" -le "$r" ] || [ "$g" -le "$b" ]; then
   echo "the installed editor shows no meadow: tile sheets not found?"
   exit 1
 fi
+kill "$editor_pid"; wait "$editor_pid" 2>/dev/null || true
+
+# A file on the command line opens that map: its name in the title, and the
+# page shows the colours the renderer draws for it.
+DISPLAY=$display XDG_RUNTIME_DIR=$scratch/run "$prefix/bin/zendaro" "$scratch/sand.map" &
+editor_pid=$!
+for _ in $(seq 50); do
+  DISPLAY=$display xdotool search --onlyvisible --name "^sand.map – Lumerant! Zendaro$" >/dev/null 2>&1 && break
+  sleep 0.2
+done
+DISPLAY=$display xdotool search --onlyvisible --name "^sand.map – Lumerant! Zendaro$" >/dev/null || { echo "zendaro FILE: the map did not open"; exit 1; }
+sleep 1
+DISPLAY=$display import -window root shot2.png
+mittel() { convert "$1" -crop "$2" -resize 1x1\! -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]\n' info:; }
+read -r r1 g1 b1 < <(mittel shot2.png 300x100+10+160)
+read -r r2 g2 b2 < <(mittel sand.png 300x100+10+60)
+echo "Editor page $r1 $g1 $b1, render $r2 $g2 $b2"
+for d in $((r1 - r2)) $((g1 - g2)) $((b1 - b2)); do
+  [ "${d#-}" -le 12 ] || { echo "the editor does not show what render draws"; exit 1; }
+done
 echo "Installed package works."
