@@ -83,6 +83,9 @@ Einstellungen EinstellungenLesen(QSettings &speicher)
     e.sicherungskopie = Wert(speicher, QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (speicher.contains(QStringLiteral("optionen/ressourcen")))
         e.ressourcen = Wert(speicher, QStringLiteral("optionen/ressourcen"), QStringList());
+    const int zoom = Wert(speicher, QStringLiteral("ansicht/zoom"), e.zoom);
+    e.zoom = zoom >= 25 && zoom <= 400 ? zoom : e.zoom;
+    e.uebersichtGeometrie = Wert(speicher, QStringLiteral("ansicht/uebersicht"), QByteArray());
     return e;
 }
 
@@ -103,6 +106,8 @@ void EinstellungenSchreiben(QSettings &speicher, const Einstellungen &e)
     speicher.setValue(QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (e.ressourcen)
         speicher.setValue(QStringLiteral("optionen/ressourcen"), *e.ressourcen);
+    speicher.setValue(QStringLiteral("ansicht/zoom"), e.zoom);
+    speicher.setValue(QStringLiteral("ansicht/uebersicht"), e.uebersichtGeometrie);
     speicher.sync();
 }
 

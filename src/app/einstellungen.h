@@ -26,6 +26,8 @@ struct Einstellungen
     bool sound = true;
     bool sicherungskopie = true;  // keep NAME.map~ when saving over a map
     std::optional<QStringList> ressourcen; // none: the design list
+    int zoom = 100;                    // percent, 25..400
+    QByteArray uebersichtGeometrie;    // empty: the overview was never placed
 };
 
 // Read at start. A file that is damaged or written by a newer version gives

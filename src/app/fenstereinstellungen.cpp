@@ -4,6 +4,7 @@
 #include "palettenleiste.h"
 #include "standardleiste.h"
 #include "toptionendlg.h"
+#include "uebersicht.h"
 #include "zuletzt.h"
 
 #include <QCheckBox>
@@ -52,6 +53,10 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
     e.sound = OptionenDlg->CheckBox1->isChecked();
     e.sicherungskopie = OptionenDlg->SicherungBox->isChecked();
     e.ressourcen = OptionenDlg->Ressourcen();
+    e.zoom = Zoom.prozent;
+    // An overview never shown has no place of its own yet.
+    if (Uebersicht->testAttribute(Qt::WA_Moved))
+        e.uebersichtGeometrie = Uebersicht->saveGeometry();
     return e;
 }
 
@@ -79,6 +84,9 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
     OptionenDlg->SicherungBox->setChecked(e.sicherungskopie);
     if (e.ressourcen)
         OptionenDlg->RessourcenSetzen(*e.ressourcen);
+    ZoomSetzen(e.zoom, {});
+    if (!e.uebersichtGeometrie.isEmpty())
+        Uebersicht->restoreGeometry(e.uebersichtGeometrie);
 }
 
 // Another editor running beside this one may have added maps meanwhile: the

@@ -7,11 +7,13 @@
 #include "statusleiste.h"
 #include "toptionendlg.h"
 #include "tzendaromain.h"
+#include "uebersicht.h"
 #include "zuletzt.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
@@ -61,6 +63,8 @@ private slots:
         e.sound = false;
         e.sicherungskopie = false;
         e.ressourcen = QStringList{"a.bmp", "b, c.bmp"};
+        e.zoom = 300;
+        e.uebersichtGeometrie = "ort";
         {
             QSettings s(datei(), QSettings::IniFormat);
             EinstellungenSchreiben(s, e);
@@ -76,6 +80,8 @@ private slots:
         QCOMPARE(g.oeffnenOrdner, e.oeffnenOrdner);
         QCOMPARE(g.speichernOrdner, e.speichernOrdner);
         QCOMPARE(g.ressourcen, e.ressourcen);
+        QCOMPARE(g.zoom, 300);
+        QCOMPARE(g.uebersichtGeometrie, e.uebersichtGeometrie);
     }
 
     void unusableSettingsGiveDefaults_data()
@@ -174,6 +180,8 @@ private slots:
             w.FeldtypClick(58);
             w.OptionenDlg->CheckBox1->setChecked(false);
             w.SaveDialog1->setDirectory(ordner->path());
+            w.ZoomSetzen(200, {});
+            w.Uebersicht->move(123, 45);
             w.EinstellungenBeimBeenden();
         }
         {
@@ -186,6 +194,9 @@ private slots:
             QCOMPARE(w.AktuellerFeldtyp, std::uint8_t(58));
             QVERIFY(!w.OptionenDlg->CheckBox1->isChecked());
             QCOMPARE(w.SaveDialog1->directory().absolutePath(), QDir(ordner->path()).absolutePath());
+            QCOMPARE(w.Zoom.prozent, 200);
+            QCOMPARE(w.ZoomAnzeige->text(), QStringLiteral("200 %"));
+            QCOMPARE(w.Uebersicht->pos(), QPoint(123, 45));
             w.Menue.Statusleiste1->trigger();
             w.OptionenDlg->CheckBox2->setChecked(false);
             w.EinstellungenBeimBeenden();
