@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -95,7 +96,9 @@ private:
     }
 
     std::deque<Aktion> m_aktionen;
-    QWidget *m_letzter = nullptr;
+    // Guarded, so a box destroyed and the next one built at the same address
+    // count as two windows even when no tick fell between them.
+    QPointer<QWidget> m_letzter;
     QTimer m_timer;
     QElapsedTimer m_uhr;
 };
