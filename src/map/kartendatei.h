@@ -10,7 +10,7 @@ constexpr std::int32_t MaxSeitenKante = 16384;
 // The largest file the reader takes. The largest valid map, even with blank
 // lines and blanks around its values, stays well under 1 MiB; the bound keeps
 // a huge or endless file from filling the memory.
-constexpr qint64 MaxDateiGroesse = 64 * 1024 * 1024;
+constexpr qint64 MaxDateiGroesse = qint64(64) * 1024 * 1024;
 
 // Reads a map file. The document changes only when the file holds a valid map
 // (result true); a header mismatch or values the grid cannot hold give false

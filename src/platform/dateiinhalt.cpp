@@ -40,7 +40,7 @@ private:
 [[noreturn]] void ZuGross(const QString &dateiName, qint64 grenze)
 {
     throw AppError(QStringLiteral("Die Datei %1 ist größer als %2 MiB und wird nicht gelesen")
-                       .arg(QFileInfo(dateiName).fileName(), QString::number(grenze / (1024 * 1024))));
+                       .arg(QFileInfo(dateiName).fileName(), QString::number(grenze / (qint64(1024) * 1024))));
 }
 
 // Refuses what is no regular file or larger than the bound.
