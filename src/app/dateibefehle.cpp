@@ -60,6 +60,7 @@ bool ErsetzenBestaetigt(QWidget *eltern, const QString &pfad)
                     QStringLiteral("Die Datei %1 ist bereits vorhanden.\nSoll sie ersetzt werden?")
                         .arg(QFileInfo(pfad).fileName()),
                     QMessageBox::NoButton, eltern);
+    box.setTextFormat(Qt::PlainText);
     QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(nein);
