@@ -20,6 +20,7 @@ struct HauptMenue
     QMenu *Zuletzt1 = nullptr;
     QAction *Speichern1 = nullptr;
     QAction *Speichernunter1 = nullptr;
+    QAction *AlsBildExportieren1 = nullptr;
     QAction *Beenden1 = nullptr;
     QAction *RckgngigBefehl1 = nullptr;
     QAction *Wiederherstellen1 = nullptr;

@@ -73,6 +73,7 @@ public:
     QTimer *Timer2;
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
+    QFileDialog *BildDialog1 = nullptr;
     TDialog1 *Dialog1 = nullptr;
     TGestalter *Gestalter = nullptr;
     TUebersicht *Uebersicht = nullptr;
@@ -107,6 +108,7 @@ public:
     bool Speichern1Click();
     bool Speichernunter1Click();
     void Eigenschaften1Click();
+    void AlsBildExportieren1Click();
     void RckgngigBefehl1Click();
     void Wiederherstellen1Click();
     // Open without the file dialog (command line, drop, recent maps): the

@@ -1,6 +1,8 @@
 #include "aufnahmehilfe.h"
 #include "dateiname.h"
+#include "kartenbild.h"
 #include "kartendatei.h"
+#include "seitenanordnung.h"
 #include "kartendokument.h"
 #include "modalfolge.h"
 #include "soundplayer.h"
@@ -292,6 +294,30 @@ private slots:
         QVERIFY(w->isWindowModified());
         w->Menue.RckgngigBefehl1->trigger();
         QVERIFY(!w->isWindowModified());
+    }
+
+    // The whole map, or the current page, as the renderer draws it.
+    void exportWritesThePicture_data()
+    {
+        QTest::addColumn<QString>("wahl");
+        QTest::newRow("whole map") << "&Ganze Karte";
+        QTest::newRow("current page") << "&Aktuelle Seite";
+    }
+
+    void exportWritesThePicture()
+    {
+        QFETCH(QString, wahl);
+        malen();
+        w->AktuelleSeite = 1;
+        M folge{M::knopf(wahl), M::datei(pfad("bild"))};
+        w->Menue.AlsBildExportieren1->trigger();
+        QVERIFY(folge.alleBeantwortet());
+        QImage bild(pfad("bild.png"), "PNG");
+        const TKarte &karte = w->Dokument->karte();
+        const QImage erwartet = wahl == "&Ganze Karte" ? KartenBild(karte) : SeitenBild(karte, 1);
+        QCOMPARE(bild.size(), erwartet.size());
+        QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), erwartet.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(w->KarteGeaendert());
     }
 
     // Saving over a map keeps its previous version as NAME~, one generation;
