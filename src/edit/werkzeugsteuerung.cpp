@@ -1,0 +1,282 @@
+#include "werkzeugsteuerung.h"
+
+#include "feldformen.h"
+#include "kantenpinsel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+QRect umfang(const std::vector<VorschauFeld> &felder)
+{
+    QRect bereich;
+    for (const VorschauFeld &feld : felder)
+        bereich |= feld.pixel;
+    return bereich;
+}
+
+} // namespace
+
+Werkzeugsteuerung::Werkzeugsteuerung(const TKarte &karte, QObject *parent) : QObject(parent), m_karte(karte) {}
+
+void Werkzeugsteuerung::setWerkzeug(Werkzeug werkzeug)
+{
+    if (werkzeug == m_werkzeug)
+        return;
+    m_gedrueckt = false;
+    rahmenSetzen({}, false);
+    m_werkzeug = werkzeug;
+    emit werkzeugGewechselt(werkzeug);
+}
+
+void Werkzeugsteuerung::setKantenAutomatisch(bool an)
+{
+    m_kanten = an;
+}
+
+void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
+{
+    const FeldRaster raster(m_karte);
+    const QPoint zelle = raster.zelleBei(kartenPixel);
+    m_feldtyp = code;
+    m_zeiger = kartenPixel;
+    vorschauSetzen({});
+    if (m_stueck) {
+        FeldEntwurf entwurf(m_karte);
+        StueckEinfuegen(entwurf, raster, *m_stueck, zelle);
+        m_stueck.reset();
+        m_schrittBegonnen = false;
+        schrittMelden(entwurf, QStringLiteral("Einfügen"));
+        return;
+    }
+    m_gedrueckt = true;
+    m_schrittBegonnen = false;
+    m_anfang = m_letzte = zelle;
+    switch (m_werkzeug) {
+    case Werkzeug::Pinsel:
+        malen({zelle}, QStringLiteral("Malen"));
+        if (raster.ort(zelle))
+            emit gemalt();
+        break;
+    case Werkzeug::Fuellen: {
+        m_gedrueckt = false;
+        FeldEntwurf entwurf(m_karte);
+        const std::vector<QPoint> bereich = FuellBereich(entwurf, raster, zelle);
+        if (bereich.empty())
+            break;
+        FelderMalen(entwurf, raster, bereich, m_feldtyp, m_kanten);
+        schrittMelden(entwurf, QStringLiteral("Füllen"));
+        emit gemalt();
+        break;
+    }
+    case Werkzeug::Rechteck:
+    case Werkzeug::Auswahl:
+        rahmenSetzen(ZellRechteck(zelle, zelle), false);
+        break;
+    }
+}
+
+void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
+{
+    const QPoint zelle = FeldRaster(m_karte).zelleBei(kartenPixel);
+    m_zeiger = kartenPixel;
+    if (!m_gedrueckt) {
+        m_feldtyp = code;
+        hoverZeigen(zelle);
+        return;
+    }
+    if (zelle == m_letzte)
+        return;
+    if (m_werkzeug == Werkzeug::Pinsel)
+        malen(FeldLinie(m_letzte, zelle), QStringLiteral("Malen"));
+    else
+        rahmenSetzen(ZellRechteck(m_anfang, zelle), false);
+    m_letzte = zelle;
+}
+
+void Werkzeugsteuerung::loslassen(QPoint kartenPixel)
+{
+    if (!m_gedrueckt)
+        return;
+    bewegen(kartenPixel, m_feldtyp);
+    m_gedrueckt = false;
+    m_schrittBegonnen = false;
+    if (m_werkzeug == Werkzeug::Rechteck) {
+        const FeldRaster raster(m_karte);
+        FeldEntwurf entwurf(m_karte);
+        const std::vector<QPoint> zellen = RechteckZellen(raster, m_rahmen);
+        rahmenSetzen({}, false);
+        FelderMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
+        schrittMelden(entwurf, QStringLiteral("Rechteck"));
+        if (std::any_of(zellen.begin(), zellen.end(), [&](QPoint z) { return raster.ort(z).has_value(); }))
+            emit gemalt();
+    } else if (m_werkzeug == Werkzeug::Auswahl) {
+        rahmenSetzen(m_rahmen, true);
+    }
+}
+
+void Werkzeugsteuerung::verlassen()
+{
+    m_zeiger.reset();
+    if (!m_gedrueckt)
+        vorschauSetzen({});
+}
+
+void Werkzeugsteuerung::pipette(QPoint kartenPixel)
+{
+    const auto ort = FeldRaster(m_karte).ort(FeldRaster(m_karte).zelleBei(kartenPixel));
+    if (ort)
+        emit feldtypGewaehlt(m_karte.Felder[ort->seite][ort->feld]);
+}
+
+void Werkzeugsteuerung::kopieren()
+{
+    if (!hatAuswahl())
+        return;
+    const FeldEntwurf entwurf(m_karte);
+    QGuiApplication::clipboard()->setMimeData(StueckAlsMime(StueckKopieren(entwurf, FeldRaster(m_karte), auswahl())));
+}
+
+void Werkzeugsteuerung::ausschneiden()
+{
+    if (!hatAuswahl())
+        return;
+    kopieren();
+    const FeldRaster raster(m_karte);
+    FeldEntwurf entwurf(m_karte);
+    FelderMalen(entwurf, raster, RechteckZellen(raster, auswahl()), 1, false);
+    m_schrittBegonnen = false;
+    schrittMelden(entwurf, QStringLiteral("Ausschneiden"));
+}
+
+void Werkzeugsteuerung::loeschen()
+{
+    if (!hatAuswahl())
+        return;
+    const FeldRaster raster(m_karte);
+    FeldEntwurf entwurf(m_karte);
+    FelderMalen(entwurf, raster, RechteckZellen(raster, auswahl()), 1, false);
+    m_schrittBegonnen = false;
+    schrittMelden(entwurf, QStringLiteral("Löschen"));
+}
+
+bool Werkzeugsteuerung::einfuegen()
+{
+    m_stueck = StueckAusMime(QGuiApplication::clipboard()->mimeData());
+    if (!m_stueck)
+        return false;
+    m_gedrueckt = false;
+    if (m_zeiger)
+        hoverZeigen(FeldRaster(m_karte).zelleBei(*m_zeiger));
+    return true;
+}
+
+bool Werkzeugsteuerung::abbrechen()
+{
+    if (m_stueck) {
+        m_stueck.reset();
+        vorschauSetzen({});
+        return true;
+    }
+    if (m_rahmen.isValid()) {
+        m_gedrueckt = false;
+        rahmenSetzen({}, false);
+        return true;
+    }
+    return false;
+}
+
+void Werkzeugsteuerung::zuruecksetzen()
+{
+    m_gedrueckt = false;
+    m_schrittBegonnen = false;
+    m_stueck.reset();
+    m_zeiger.reset();
+    vorschauSetzen({});
+    rahmenSetzen({}, false);
+}
+
+QRect Werkzeugsteuerung::rahmenPixel() const
+{
+    if (!m_rahmen.isValid())
+        return {};
+    const FeldRaster raster(m_karte);
+    return raster.pixel(m_rahmen.topLeft()) | raster.pixel(m_rahmen.bottomRight());
+}
+
+void Werkzeugsteuerung::schrittMelden(const FeldEntwurf &entwurf, const QString &befehl)
+{
+    const FeldAenderungen liste = entwurf.aenderungen();
+    if (liste.empty())
+        return;
+    emit aenderungen(liste, befehl, m_schrittBegonnen);
+    m_schrittBegonnen = true;
+}
+
+void Werkzeugsteuerung::malen(const std::vector<QPoint> &zellen, const QString &befehl)
+{
+    FeldEntwurf entwurf(m_karte);
+    FelderMalen(entwurf, FeldRaster(m_karte), zellen, m_feldtyp, m_kanten);
+    schrittMelden(entwurf, befehl);
+}
+
+void Werkzeugsteuerung::hoverZeigen(QPoint zelle)
+{
+    const FeldRaster raster(m_karte);
+    std::vector<VorschauFeld> vorschau;
+    if (m_stueck) {
+        for (int y = 0; y < m_stueck->groesse.height(); ++y)
+            for (int x = 0; x < m_stueck->groesse.width(); ++x) {
+                const QPoint ziel = zelle + QPoint(x, y);
+                const std::int16_t code = m_stueck->code({x, y});
+                if (code >= 0 && raster.ort(ziel))
+                    vorschau.push_back({raster.pixel(ziel), std::uint8_t(code)});
+            }
+    } else if (m_werkzeug != Werkzeug::Auswahl && raster.ort(zelle)) {
+        // With the edge brush the borders it would draw show too.
+        vorschau.push_back({raster.pixel(zelle), m_feldtyp});
+        if (m_werkzeug == Werkzeug::Pinsel && m_kanten) {
+            FeldEntwurf entwurf(m_karte);
+            const QPoint zellen[] = {zelle};
+            FelderMalen(entwurf, raster, zellen, m_feldtyp, true);
+            for (const FeldAenderung &a : entwurf.aenderungen()) {
+                const QPoint z = raster.zelle({a.seite, a.feld});
+                if (z != zelle)
+                    vorschau.push_back({raster.pixel(z), a.neu});
+            }
+        }
+    }
+    vorschauSetzen(std::move(vorschau));
+}
+
+void Werkzeugsteuerung::vorschauSetzen(std::vector<VorschauFeld> vorschau)
+{
+    const QRect bereich = umfang(m_vorschau) | umfang(vorschau);
+    m_vorschau = std::move(vorschau);
+    if (bereich.isValid())
+        emit ueberlagerungGeaendert(bereich);
+}
+
+QRect Werkzeugsteuerung::rahmenBereich() const
+{
+    // The outline's pen reaches a pixel beyond the cells.
+    const QRect pixel = rahmenPixel();
+    return pixel.isValid() ? pixel.adjusted(-2, -2, 2, 2) : QRect();
+}
+
+void Werkzeugsteuerung::rahmenSetzen(QRect zellen, bool fertig)
+{
+    const QRect vorher = rahmenBereich();
+    const bool warAuswahl = m_rahmen.isValid();
+    m_rahmen = zellen & QRect(QPoint(0, 0), FeldRaster(m_karte).groesse());
+    m_auswahlFertig = fertig && m_rahmen.isValid();
+    const QRect bereich = vorher | rahmenBereich();
+    if (bereich.isValid())
+        emit ueberlagerungGeaendert(bereich);
+    if (m_werkzeug == Werkzeug::Auswahl && (warAuswahl || m_rahmen.isValid()))
+        emit auswahlGroesse(m_rahmen.isValid() ? m_rahmen.size() : QSize());
+}

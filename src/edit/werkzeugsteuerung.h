@@ -1,0 +1,107 @@
+#pragma once
+
+#include "feldentwurf.h"
+#include "kartenstueck.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+enum class Werkzeug : std::uint8_t { Pinsel, Fuellen, Rechteck, Auswahl };
+
+// A tile drawn over the map as a preview, in map pixels.
+struct VorschauFeld
+{
+    QRect pixel;
+    std::uint8_t code;
+};
+
+// What the painting tools do with the pointer, in map pixels (the whole
+// picture of the shown pages), without widgets: the view hands in the
+// pointer, draws the preview and outline it asks for, and the map changes
+// only through the steps it reports.
+class Werkzeugsteuerung : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The map is read, never written; it must outlive the tools.
+    explicit Werkzeugsteuerung(const TKarte &karte, QObject *parent = nullptr);
+
+    Werkzeug werkzeug() const { return m_werkzeug; }
+    void setWerkzeug(Werkzeug werkzeug);
+    bool kantenAutomatisch() const { return m_kanten; }
+    void setKantenAutomatisch(bool an);
+
+    // The pointer: a press of the painting button, moves with or without it
+    // held, its release, and leaving the pages. `code` is the current tile.
+    void druecken(QPoint kartenPixel, std::uint8_t code);
+    void bewegen(QPoint kartenPixel, std::uint8_t code);
+    void loslassen(QPoint kartenPixel);
+    void verlassen();
+    // Picks the code under the pointer as the current tile.
+    void pipette(QPoint kartenPixel);
+
+    // The selection in cells; empty when there is none.
+    QRect auswahl() const { return m_auswahlFertig ? m_rahmen : QRect(); }
+    bool hatAuswahl() const { return auswahl().isValid(); }
+    bool fuegtEin() const { return m_stueck.has_value(); }
+    void ausschneiden();
+    void kopieren();
+    void loeschen();
+    // Takes a piece from the clipboard; it follows the pointer until a press
+    // lays it down. False when the clipboard holds none.
+    bool einfuegen();
+    // Esc: ends a paste, a selection or a rectangle being dragged.
+    bool abbrechen();
+    // The map was replaced or resized: what pointed into it is gone.
+    void zuruecksetzen();
+
+    // What the view draws over the pages.
+    const std::vector<VorschauFeld> &vorschau() const { return m_vorschau; }
+    // The outline of the rectangle being dragged or of the selection, in map
+    // pixels; empty when there is none.
+    QRect rahmenPixel() const;
+    bool rahmenIstAuswahl() const { return m_werkzeug == Werkzeug::Auswahl; }
+
+signals:
+    // One step's changes. `fortsetzung` marks a later part of the same
+    // stroke, which belongs to the step begun before.
+    void aenderungen(const FeldAenderungen &aenderungen, const QString &befehl, bool fortsetzung);
+    // A press painted with the current tile (its group sound plays).
+    void gemalt();
+    void feldtypGewaehlt(std::uint8_t code);
+    void werkzeugGewechselt(Werkzeug werkzeug);
+    // Size in fields of the selection while it is dragged and after; empty
+    // when there is none.
+    void auswahlGroesse(QSize felder);
+    // This part of the map, in map pixels, must be drawn again.
+    void ueberlagerungGeaendert(QRect kartenPixel);
+
+private:
+    void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
+    void malen(const std::vector<QPoint> &zellen, const QString &befehl);
+    void vorschauSetzen(std::vector<VorschauFeld> vorschau);
+    void rahmenSetzen(QRect zellen, bool fertig);
+    void hoverZeigen(QPoint zelle);
+    QRect rahmenBereich() const;
+
+    const TKarte &m_karte;
+    Werkzeug m_werkzeug = Werkzeug::Pinsel;
+    bool m_kanten = true;
+    std::uint8_t m_feldtyp = 1;
+    bool m_gedrueckt = false;
+    bool m_schrittBegonnen = false;
+    QPoint m_anfang;
+    QPoint m_letzte;
+    QRect m_rahmen;
+    bool m_auswahlFertig = false;
+    std::optional<KartenStueck> m_stueck;
+    std::optional<QPoint> m_zeiger;
+    std::vector<VorschauFeld> m_vorschau;
+};
