@@ -1,7 +1,7 @@
 // Writes the program icon (icons/ICON1..4.png, the four frames of the
 // minimized program's animation, and icons/zendaro-16/32/48/256.png), the help
 // cursor (cursor/HELP_CURSORI.png) and the tool bar pictures
-// (toolbar/00.png .. 14.png) into the resources folder given as argument.
+// (toolbar/00.png .. 19.png) into the resources folder given as argument.
 
 #include "imagefile.h"
 
@@ -321,6 +321,76 @@ QImage toolbarPicture(int index)
         questionMark(p, QRect(6, 2, 10, 14), 13, QColor(20, 60, 170));
         break;
     }
+    case 15: {  // brush
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Outline, 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 1.5), QPointF(8, 7.5));
+        p.setPen(QPen(QColor(170, 110, 50), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(14, 1.5), QPointF(8, 7.5));
+        p.setPen(QPen(Outline, 0.8));
+        p.setBrush(QColor(190, 194, 204));
+        p.drawPolygon(QPolygonF{{6.5, 6.5}, {9.5, 9.5}, {8, 11}, {5, 8}});
+        p.setBrush(QColor(40, 100, 190));
+        p.drawPolygon(QPolygonF{{5, 8}, {8, 11}, {5.5, 14}, {1.5, 14.5}, {2, 10.5}});
+        break;
+    }
+    case 16: {  // fill: a tipped pail pouring water
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Outline, 0.9));
+        p.setBrush(QColor(200, 204, 212));
+        p.translate(9.5, 7);
+        p.rotate(40);
+        p.drawPolygon(QPolygonF{{-5, -4}, {5, -4}, {4, 5}, {-4, 5}});
+        p.setBrush(QColor(40, 100, 190));
+        p.drawEllipse(QPointF(0, -4), 5, 1.6);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(-5, -9, 10, 9), 0, 180 * 16);
+        p.resetTransform();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 100, 190));
+        p.drawPolygon(QPolygonF{{3, 5}, {5, 8}, {4.5, 11}, {2.5, 14.5}, {0.5, 12}, {1.5, 8}});
+        break;
+    }
+    case 17:  // rectangle
+        p.setPen(Outline);
+        p.setBrush(QColor(70, 150, 56));
+        p.drawRect(1, 3, 13, 10);
+        p.setPen(QColor(120, 190, 96));
+        p.drawLine(2, 4, 13, 4);
+        p.drawLine(2, 4, 2, 12);
+        break;
+    case 18: {  // selection: a dashed frame
+        QPen pen(Outline, 1);
+        pen.setDashPattern({2, 2});
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(1, 3, 13, 10);
+        break;
+    }
+    case 19: {  // edge brush: water meets meadow with a beach between
+        p.fillRect(1, 1, 13, 13, QColor(70, 150, 56));
+        p.setClipRect(2, 2, 12, 12);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath ufer;
+        ufer.moveTo(1, 8);
+        ufer.cubicTo(5, 8, 8, 5, 8, 1);
+        QPainterPath wasser = ufer;
+        wasser.lineTo(14, 1);
+        wasser.lineTo(14, 14);
+        wasser.lineTo(1, 14);
+        wasser.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 100, 190));
+        p.drawPath(wasser);
+        p.setPen(QPen(QColor(222, 196, 132), 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(ufer);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setClipping(false);
+        p.setPen(Outline);
+        p.drawRect(1, 1, 13, 13);
+        break;
+    }
     }
     return img;
 }
@@ -347,7 +417,7 @@ int main(int argc, char **argv)
     for (int size : {16, 32, 48, 256})
         ok = ok && art::save(globe(size, 0), QString("%1/icons/zendaro-%2.png").arg(root).arg(size), "PNG");
     ok = ok && art::save(helpCursor(), root + "/cursor/HELP_CURSORI.png", "PNG");
-    for (int i = 0; i < 15; ++i)
+    for (int i = 0; i < 20; ++i)
         ok = ok && art::save(toolbarPicture(i), QString("%1/toolbar/%2.png").arg(root).arg(i, 2, 10, QChar('0')), "PNG");
     return ok ? 0 : 1;
 }
