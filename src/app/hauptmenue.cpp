@@ -5,6 +5,7 @@
 #include "hilfekontext.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -168,6 +169,30 @@ void einheitenMenue(QMenuBar &leiste)
     einheiten->menuAction()->setVisible(false);
 }
 
+// The tools with their tool bar pictures and single-key shortcuts.
+void werkzeugPunkte(QMenu *karte, HauptMenue &m)
+{
+    trenner(karte, "N30", K::Pinsel);
+    auto *gruppe = new QActionGroup(karte);
+    auto werkzeug = [&](const char *name, const char *text, quint32 hilfe, Qt::Key taste, int bild) {
+        QAction *action = punkt(karte, name, QString::fromUtf8(text), hilfe, true, QKeySequence(taste));
+        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1").arg(bild)));
+        action->setCheckable(true);
+        gruppe->addAction(action);
+        return action;
+    };
+    m.Pinsel1 = werkzeug("Pinsel1", "Pinsel", K::Pinsel, Qt::Key_B, 15);
+    m.Fuellen1 = werkzeug("Fuellen1", "Füllen", K::Fuellen, Qt::Key_F, 16);
+    m.Rechteck1 = werkzeug("Rechteck1", "Rechteck", K::Rechteck, Qt::Key_R, 17);
+    m.Auswahl1 = werkzeug("Auswahl1", "Auswahl", K::Auswahl, Qt::Key_S, 18);
+    m.Pinsel1->setChecked(true);
+    trenner(karte, "N31", K::KantenAutomatisch);
+    m.KantenAutomatisch1 = punkt(karte, "KantenAutomatisch1", QStringLiteral("Kanten automatisch"), K::KantenAutomatisch);
+    m.KantenAutomatisch1->setIcon(QIcon(QStringLiteral(":/toolbar/19")));
+    m.KantenAutomatisch1->setCheckable(true);
+    m.KantenAutomatisch1->setChecked(true);
+}
+
 void karteMenue(QMenuBar &leiste, HauptMenue &m)
 {
     QMenu *karte = untermenue(&leiste, "Karte2", QStringLiteral("&Karte"));
@@ -191,6 +216,7 @@ void karteMenue(QMenuBar &leiste, HauptMenue &m)
     punkt(eigene, "", QStringLiteral("- nichts -"), K::BenutzerdefiniertNichts, false);
     trenner(karte, "N10", K::Landschaft);
     m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), K::Eigenschaften);
+    werkzeugPunkte(karte, m);
 }
 
 QAction *markierbar(QAction *action)

@@ -46,6 +46,13 @@ struct HauptMenue
     QAction *LumerantKarte1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
 
+    // The tools under "&Karte", one checked at a time, and the edge brush.
+    QAction *Pinsel1 = nullptr;
+    QAction *Fuellen1 = nullptr;
+    QAction *Rechteck1 = nullptr;
+    QAction *Auswahl1 = nullptr;
+    QAction *KantenAutomatisch1 = nullptr;
+
     // Tile items of "&Karte"; each action's data() is its tile code.
     std::vector<QAction *> feldPunkte;
 };

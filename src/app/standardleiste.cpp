@@ -47,6 +47,13 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     trenner();
     ToolButton19 = knopf("ToolButton19", 13, "Hilfe durchsuchen");
     ToolButton20 = knopf("ToolButton20", 14, "Hilfethemen");
+    trenner();
+    PinselButton = knopf("PinselButton", 15, "Pinsel");
+    FuellenButton = knopf("FuellenButton", 16, "Füllen");
+    RechteckButton = knopf("RechteckButton", 17, "Rechteck");
+    AuswahlButton = knopf("AuswahlButton", 18, "Auswahl");
+    trenner();
+    KantenButton = knopf("KantenButton", 19, "Kanten automatisch");
 }
 
 QToolButton *TStandardleiste::knopf(const char *name, int bild, const char *befehl, bool aktiv)

@@ -33,6 +33,12 @@ public:
     QToolButton *ToolButton17;
     QToolButton *ToolButton19;
     QToolButton *ToolButton20;
+    // The tools and the edge brush; the main window gives them their actions.
+    QToolButton *PinselButton;
+    QToolButton *FuellenButton;
+    QToolButton *RechteckButton;
+    QToolButton *AuswahlButton;
+    QToolButton *KantenButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

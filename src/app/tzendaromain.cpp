@@ -25,6 +25,8 @@
 #include "toptionendlg.h"
 #include "uebersicht.h"
 #include "ttips.h"
+#include "ueberlagerung.h"
+#include "werkzeugsteuerung.h"
 #include "zuletzt.h"
 
 #include <QAction>
@@ -41,6 +43,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -120,6 +123,8 @@ void TZendaroMain::oberflaecheAnlegen()
         PaintBoxen[i]->hide();
     }
     ScrollBox1->setWidget(seiten);
+    Werkzeuge = new Werkzeugsteuerung(*Dokument, this);
+    Werkzeuge->setObjectName(QStringLiteral("Werkzeuge"));
     spalte->addWidget(ScrollBox1, 1);
     setCentralWidget(mitte);
 
@@ -270,6 +275,10 @@ void TZendaroMain::befehleVerbinden()
 
     connect(Timer2, &QTimer::timeout, this, &TZendaroMain::Timer2Timer);
 
+    werkzeugeVerbinden();
+    // Another map or another size: cells of a selection or paste point
+    // nowhere any more. A zoom keeps them.
+    connect(Dokument, &KartenDokument::anordnungGeaendert, Werkzeuge, &Werkzeugsteuerung::zuruecksetzen);
     connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::felderNeuZeichnen);
     // The title names the map's file, "*" while it is modified.
     const auto titelZeigen = [this] {
@@ -404,12 +413,14 @@ void TZendaroMain::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, con
 {
     AktuelleSeite = sender.seite();
     SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich, sender.abbildung(), m_feldBilder);
+    UeberlagerungZeichnen(Dokument->karte(), *Werkzeuge, sender, flaeche, bereich, m_feldBilder);
     RasterZeichnen(Dokument->karte(), sender.abbildung(), flaeche, bereich, Menue.Raster1->isChecked());
 }
 
 // The handlers get positions on the surface; the page pixel under them is
 // what the map sees, whatever the zoom.
-void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos)
+void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                      QPoint pos)
 {
     AktuelleSeite = sender.seite();
     const QPoint punkt = sender.seitenPunkt(pos);
@@ -419,34 +430,37 @@ void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton bu
         Menue.PopupMenu1->popup(sender.mapToGlobal(pos));
         return;
     }
-    // Press, moves and release are one step of the history. A press on the
-    // uncovered strip of a page that is not a whole number of fields starts
-    // a drag but stores nothing: those numbers name no field.
-    Dokument->strichBeginnen();
-    if (feldMalen(punkt))
-        FeldSoundSpielen();
+    if (button == Qt::MiddleButton || (button == Qt::LeftButton && shift.testFlag(Qt::AltModifier))) {
+        Werkzeuge->pipette(sender.kartenPunkt(pos));
+        return;
+    }
+    if (button != Qt::LeftButton)
+        return;
     MalenAktiv = true;
+    Werkzeuge->druecken(sender.kartenPunkt(pos), AktuellerFeldtyp);
     zeigerZeigen(sender, pos);
 }
 
+// The pressed surface keeps the pointer: positions beyond it lie on the
+// pages beside, where the stroke goes on.
 void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
 {
     AktuelleSeite = sender.seite();
-    const QPoint punkt = sender.seitenPunkt(pos);
-    if (MalenAktiv && inSeite(punkt))
-        feldMalen(punkt);
+    Werkzeuge->bewegen(sender.kartenPunkt(pos), AktuellerFeldtyp);
     zeigerZeigen(sender, pos);
 }
 
-void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint)
+void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton, QPoint pos)
 {
+    if (MalenAktiv)
+        Werkzeuge->loslassen(sender.kartenPunkt(pos));
     MalenAktiv = false;
-    Dokument->strichBeenden();
 }
 
 void TZendaroMain::PaintBox1MouseLeave(TSeitenFlaeche &)
 {
     StatusBar1->feldVerlassen();
+    Werkzeuge->verlassen();
 }
 
 // While a button is held the pressed page keeps the pointer's events wherever
@@ -463,24 +477,56 @@ void TZendaroMain::zeigerZeigen(TSeitenFlaeche &sender, QPoint pos)
         StatusBar1->feldVerlassen();
 }
 
-bool TZendaroMain::feldMalen(QPoint pos)
+void TZendaroMain::kartenBereichNeuZeichnen(const QRect &kartenPixel)
 {
-    const TKarte &karte = Dokument->karte();
-    if (!FeldAnPosition(karte, pos.x(), pos.y()))
-        return false;
-    Dokument->feldMalen({std::uint8_t(AktuelleSeite), FeldNummer(karte, pos.x(), pos.y())}, AktuellerFeldtyp);
-    return true;
+    for (TSeitenFlaeche *flaeche : PaintBoxen) {
+        const QRect teil = flaeche->flaechenRechteckDerKarte(kartenPixel) & flaeche->rect();
+        if (flaeche->isVisible() && !teil.isEmpty())
+            flaeche->update(teil);
+    }
 }
 
-// Painting, undo and redo alike repaint just the squares that changed.
+void TZendaroMain::werkzeugeVerbinden()
+{
+    connect(Werkzeuge, &Werkzeugsteuerung::gemalt, this, &TZendaroMain::FeldSoundSpielen);
+    // The picked tile shows on its palette, as if its button had been clicked.
+    connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
+    connect(Werkzeuge, &Werkzeugsteuerung::ueberlagerungGeaendert, this, &TZendaroMain::kartenBereichNeuZeichnen);
+    connect(Werkzeuge, &Werkzeugsteuerung::auswahlGroesse, StatusBar1, [this](QSize felder) {
+        StatusBar1->setAuswahlGroesse(std::max(felder.width(), 0), std::max(felder.height(), 0));
+    });
+    const std::pair<QAction *, Werkzeug> werkzeuge[] = {{Menue.Pinsel1, Werkzeug::Pinsel},
+                                                        {Menue.Fuellen1, Werkzeug::Fuellen},
+                                                        {Menue.Rechteck1, Werkzeug::Rechteck},
+                                                        {Menue.Auswahl1, Werkzeug::Auswahl}};
+    for (const auto &[action, werkzeug] : werkzeuge) {
+        connect(action, &QAction::triggered, Werkzeuge, [this, w = werkzeug, a = action] {
+            Werkzeuge->setWerkzeug(w);
+            StatusBar1->werkzeugZeigen(a->text());
+        });
+    }
+    connect(Menue.KantenAutomatisch1, &QAction::toggled, Werkzeuge, &Werkzeugsteuerung::setKantenAutomatisch);
+    Panel1->PinselButton->setDefaultAction(Menue.Pinsel1);
+    Panel1->FuellenButton->setDefaultAction(Menue.Fuellen1);
+    Panel1->RechteckButton->setDefaultAction(Menue.Rechteck1);
+    Panel1->AuswahlButton->setDefaultAction(Menue.Auswahl1);
+    Panel1->KantenButton->setDefaultAction(Menue.KantenAutomatisch1);
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, Werkzeuge, &Werkzeugsteuerung::abbrechen);
+}
+
+// Painting, undo and redo alike repaint just the squares that changed, as
+// one rectangle per page: thousands of single squares (a fill) cost Qt more
+// to merge than the drawing of the fields they cover.
 void TZendaroMain::felderNeuZeichnen(const std::vector<FeldOrt> &felder)
 {
-    for (const FeldOrt &ort : felder) {
-        if (ort.seite < 1 || ort.seite > int(PaintBoxen.size()))
-            continue;
-        TSeitenFlaeche *flaeche = PaintBoxen[ort.seite - 1];
-        flaeche->update(flaeche->flaechenRechteck(FeldRechteck(Dokument->karte(), ort.feld)));
-    }
+    std::array<QRect, 16> bereiche;
+    for (const FeldOrt &ort : felder)
+        if (ort.seite >= 1 && ort.seite <= int(bereiche.size()))
+            bereiche[ort.seite - 1] |= FeldRechteck(Dokument->karte(), ort.feld);
+    for (std::size_t i = 0; i < bereiche.size(); ++i)
+        if (bereiche[i].isValid())
+            PaintBoxen[i]->update(PaintBoxen[i]->flaechenRechteck(bereiche[i]));
     if (Uebersicht)
         Uebersicht->felderNeuZeichnen(felder);
 }
@@ -510,6 +556,7 @@ void TZendaroMain::verlaufZeigen()
 // so the fields painted afterwards make a step of their own.
 void TZendaroMain::RckgngigBefehl1Click()
 {
+    Werkzeuge->druckBeenden();
     Dokument->strichBeenden();
     MalenAktiv = false;
     Dokument->verlauf().undo();
@@ -517,6 +564,7 @@ void TZendaroMain::RckgngigBefehl1Click()
 
 void TZendaroMain::Wiederherstellen1Click()
 {
+    Werkzeuge->druckBeenden();
     Dokument->strichBeenden();
     MalenAktiv = false;
     Dokument->verlauf().redo();

@@ -32,6 +32,7 @@ class TPalettenLeiste;
 class TStandardleiste;
 class TStatusLeiste;
 class TTips;
+class Werkzeugsteuerung;
 
 // The answer of the save prompt. Abgebrochen also stands for a Yes whose
 // Save wrote nothing: the calling command must not go on and lose the map.
@@ -52,6 +53,8 @@ public:
 
     // The one map, its file name and its edit history.
     KartenDokument *Dokument;
+    // The painting tools; they change the map through the document.
+    Werkzeugsteuerung *Werkzeuge;
     std::uint8_t AktuellerFeldtyp = 0;
     std::int32_t AktuelleSeite = 0;
     bool MalenAktiv = false;
@@ -191,18 +194,19 @@ private:
     void befehleVerbinden();
 
     void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) override;
-    void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
+    void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            QPoint pos) override;
     void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) override;
     void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
     void PaintBox1MouseLeave(TSeitenFlaeche &sender) override;
 
     // Names the field under the pointer in the status bar.
     void zeigerZeigen(TSeitenFlaeche &sender, QPoint pos);
-
-    // Paints the current tile into the field under a position of a page;
-    // false where the position names no field.
-    bool feldMalen(QPoint pos);
     bool inSeite(QPoint pos) const;
+
+    void werkzeugeVerbinden();
+    // Repaints the part of every shown page that a map rectangle covers.
+    void kartenBereichNeuZeichnen(const QRect &kartenPixel);
 
     std::unique_ptr<SoundPlayer> m_player;
     HelpSystem &m_hilfe;

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "feldort.h"
 #include "karte.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// A field of the map: page and field number, both counted from 1.
-struct FeldOrt
-{
-    std::uint8_t seite = 0;
-    std::int32_t feld = 0;
-
-    friend bool operator==(const FeldOrt &, const FeldOrt &) = default;
-};
 
 // A tile code meant for a field.
 struct FeldCode

@@ -2,6 +2,7 @@
 
 #include "feldformen.h"
 #include "kantenpinsel.h"
+#include "kartendokument.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -21,7 +22,15 @@ QRect umfang(const std::vector<VorschauFeld> &felder)
 
 } // namespace
 
-Werkzeugsteuerung::Werkzeugsteuerung(const TKarte &karte, QObject *parent) : QObject(parent), m_karte(karte) {}
+Werkzeugsteuerung::Werkzeugsteuerung(KartenDokument &dokument, QObject *parent)
+    : QObject(parent), m_dokument(dokument)
+{
+}
+
+const TKarte &Werkzeugsteuerung::karte() const
+{
+    return m_dokument.karte();
+}
 
 void Werkzeugsteuerung::setWerkzeug(Werkzeug werkzeug)
 {
@@ -40,31 +49,31 @@ void Werkzeugsteuerung::setKantenAutomatisch(bool an)
 
 void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
 {
-    const FeldRaster raster(m_karte);
+    const FeldRaster raster(karte());
     const QPoint zelle = raster.zelleBei(kartenPixel);
     m_feldtyp = code;
     m_zeiger = kartenPixel;
     vorschauSetzen({});
     if (m_stueck) {
-        FeldEntwurf entwurf(m_karte);
+        FeldEntwurf entwurf(karte());
         StueckEinfuegen(entwurf, raster, *m_stueck, zelle);
         m_stueck.reset();
-        m_schrittBegonnen = false;
         schrittMelden(entwurf, QStringLiteral("Einfügen"));
         return;
     }
     m_gedrueckt = true;
-    m_schrittBegonnen = false;
     m_anfang = m_letzte = zelle;
     switch (m_werkzeug) {
     case Werkzeug::Pinsel:
-        malen({zelle}, QStringLiteral("Malen"));
+        // Press, moves and release are one step of the history.
+        m_dokument.strichBeginnen();
+        malen({zelle}, KartenDokument::malenText());
         if (raster.ort(zelle))
             emit gemalt();
         break;
     case Werkzeug::Fuellen: {
         m_gedrueckt = false;
-        FeldEntwurf entwurf(m_karte);
+        FeldEntwurf entwurf(karte());
         const std::vector<QPoint> bereich = FuellBereich(entwurf, raster, zelle);
         if (bereich.empty())
             break;
@@ -82,7 +91,7 @@ void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
 
 void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
 {
-    const QPoint zelle = FeldRaster(m_karte).zelleBei(kartenPixel);
+    const QPoint zelle = FeldRaster(karte()).zelleBei(kartenPixel);
     m_zeiger = kartenPixel;
     if (!m_gedrueckt) {
         m_feldtyp = code;
@@ -92,7 +101,7 @@ void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
     if (zelle == m_letzte)
         return;
     if (m_werkzeug == Werkzeug::Pinsel)
-        malen(FeldLinie(m_letzte, zelle), QStringLiteral("Malen"));
+        malen(FeldLinie(m_letzte, zelle), KartenDokument::malenText());
     else
         rahmenSetzen(ZellRechteck(m_anfang, zelle), false);
     m_letzte = zelle;
@@ -104,10 +113,11 @@ void Werkzeugsteuerung::loslassen(QPoint kartenPixel)
         return;
     bewegen(kartenPixel, m_feldtyp);
     m_gedrueckt = false;
-    m_schrittBegonnen = false;
-    if (m_werkzeug == Werkzeug::Rechteck) {
-        const FeldRaster raster(m_karte);
-        FeldEntwurf entwurf(m_karte);
+    if (m_werkzeug == Werkzeug::Pinsel) {
+        m_dokument.strichBeenden();
+    } else if (m_werkzeug == Werkzeug::Rechteck) {
+        const FeldRaster raster(karte());
+        FeldEntwurf entwurf(karte());
         const std::vector<QPoint> zellen = RechteckZellen(raster, m_rahmen);
         rahmenSetzen({}, false);
         FelderMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
@@ -128,17 +138,17 @@ void Werkzeugsteuerung::verlassen()
 
 void Werkzeugsteuerung::pipette(QPoint kartenPixel)
 {
-    const auto ort = FeldRaster(m_karte).ort(FeldRaster(m_karte).zelleBei(kartenPixel));
+    const auto ort = FeldRaster(karte()).ort(FeldRaster(karte()).zelleBei(kartenPixel));
     if (ort)
-        emit feldtypGewaehlt(m_karte.Felder[ort->seite][ort->feld]);
+        emit feldtypGewaehlt(karte().Felder[ort->seite][ort->feld]);
 }
 
 void Werkzeugsteuerung::kopieren()
 {
     if (!hatAuswahl())
         return;
-    const FeldEntwurf entwurf(m_karte);
-    QGuiApplication::clipboard()->setMimeData(StueckAlsMime(StueckKopieren(entwurf, FeldRaster(m_karte), auswahl())));
+    const FeldEntwurf entwurf(karte());
+    QGuiApplication::clipboard()->setMimeData(StueckAlsMime(StueckKopieren(entwurf, FeldRaster(karte()), auswahl())));
 }
 
 void Werkzeugsteuerung::ausschneiden()
@@ -146,10 +156,9 @@ void Werkzeugsteuerung::ausschneiden()
     if (!hatAuswahl())
         return;
     kopieren();
-    const FeldRaster raster(m_karte);
-    FeldEntwurf entwurf(m_karte);
+    const FeldRaster raster(karte());
+    FeldEntwurf entwurf(karte());
     FelderMalen(entwurf, raster, RechteckZellen(raster, auswahl()), 1, false);
-    m_schrittBegonnen = false;
     schrittMelden(entwurf, QStringLiteral("Ausschneiden"));
 }
 
@@ -157,10 +166,9 @@ void Werkzeugsteuerung::loeschen()
 {
     if (!hatAuswahl())
         return;
-    const FeldRaster raster(m_karte);
-    FeldEntwurf entwurf(m_karte);
+    const FeldRaster raster(karte());
+    FeldEntwurf entwurf(karte());
     FelderMalen(entwurf, raster, RechteckZellen(raster, auswahl()), 1, false);
-    m_schrittBegonnen = false;
     schrittMelden(entwurf, QStringLiteral("Löschen"));
 }
 
@@ -171,7 +179,7 @@ bool Werkzeugsteuerung::einfuegen()
         return false;
     m_gedrueckt = false;
     if (m_zeiger)
-        hoverZeigen(FeldRaster(m_karte).zelleBei(*m_zeiger));
+        hoverZeigen(FeldRaster(karte()).zelleBei(*m_zeiger));
     return true;
 }
 
@@ -190,10 +198,20 @@ bool Werkzeugsteuerung::abbrechen()
     return false;
 }
 
+void Werkzeugsteuerung::druckBeenden()
+{
+    if (!m_gedrueckt)
+        return;
+    m_gedrueckt = false;
+    if (m_werkzeug == Werkzeug::Pinsel)
+        m_dokument.strichBeenden();
+    else
+        rahmenSetzen({}, false);
+}
+
 void Werkzeugsteuerung::zuruecksetzen()
 {
-    m_gedrueckt = false;
-    m_schrittBegonnen = false;
+    druckBeenden();
     m_stueck.reset();
     m_zeiger.reset();
     vorschauSetzen({});
@@ -204,29 +222,25 @@ QRect Werkzeugsteuerung::rahmenPixel() const
 {
     if (!m_rahmen.isValid())
         return {};
-    const FeldRaster raster(m_karte);
+    const FeldRaster raster(karte());
     return raster.pixel(m_rahmen.topLeft()) | raster.pixel(m_rahmen.bottomRight());
 }
 
 void Werkzeugsteuerung::schrittMelden(const FeldEntwurf &entwurf, const QString &befehl)
 {
-    const FeldAenderungen liste = entwurf.aenderungen();
-    if (liste.empty())
-        return;
-    emit aenderungen(liste, befehl, m_schrittBegonnen);
-    m_schrittBegonnen = true;
+    m_dokument.felderSetzen(befehl, entwurf.aenderungen());
 }
 
 void Werkzeugsteuerung::malen(const std::vector<QPoint> &zellen, const QString &befehl)
 {
-    FeldEntwurf entwurf(m_karte);
-    FelderMalen(entwurf, FeldRaster(m_karte), zellen, m_feldtyp, m_kanten);
+    FeldEntwurf entwurf(karte());
+    FelderMalen(entwurf, FeldRaster(karte()), zellen, m_feldtyp, m_kanten);
     schrittMelden(entwurf, befehl);
 }
 
 void Werkzeugsteuerung::hoverZeigen(QPoint zelle)
 {
-    const FeldRaster raster(m_karte);
+    const FeldRaster raster(karte());
     std::vector<VorschauFeld> vorschau;
     if (m_stueck) {
         for (int y = 0; y < m_stueck->groesse.height(); ++y)
@@ -240,13 +254,13 @@ void Werkzeugsteuerung::hoverZeigen(QPoint zelle)
         // With the edge brush the borders it would draw show too.
         vorschau.push_back({raster.pixel(zelle), m_feldtyp});
         if (m_werkzeug == Werkzeug::Pinsel && m_kanten) {
-            FeldEntwurf entwurf(m_karte);
+            FeldEntwurf entwurf(karte());
             const QPoint zellen[] = {zelle};
             FelderMalen(entwurf, raster, zellen, m_feldtyp, true);
-            for (const FeldAenderung &a : entwurf.aenderungen()) {
-                const QPoint z = raster.zelle({a.seite, a.feld});
+            for (const FeldCode &feld : entwurf.aenderungen()) {
+                const QPoint z = raster.zelle({feld.seite, feld.feld});
                 if (z != zelle)
-                    vorschau.push_back({raster.pixel(z), a.neu});
+                    vorschau.push_back({raster.pixel(z), feld.code});
             }
         }
     }
@@ -272,7 +286,7 @@ void Werkzeugsteuerung::rahmenSetzen(QRect zellen, bool fertig)
 {
     const QRect vorher = rahmenBereich();
     const bool warAuswahl = m_rahmen.isValid();
-    m_rahmen = zellen & QRect(QPoint(0, 0), FeldRaster(m_karte).groesse());
+    m_rahmen = zellen & QRect(QPoint(0, 0), FeldRaster(karte()).groesse());
     m_auswahlFertig = fertig && m_rahmen.isValid();
     const QRect bereich = vorher | rahmenBereich();
     if (bereich.isValid())

@@ -3,6 +3,8 @@
 #include "feldentwurf.h"
 #include "kartenstueck.h"
 
+class KartenDokument;
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -23,15 +25,15 @@ struct VorschauFeld
 
 // What the painting tools do with the pointer, in map pixels (the whole
 // picture of the shown pages), without widgets: the view hands in the
-// pointer, draws the preview and outline it asks for, and the map changes
-// only through the steps it reports.
+// pointer and draws the preview and outline it asks for; the map changes
+// only through the document, one undo step per use of a tool.
 class Werkzeugsteuerung : public QObject
 {
     Q_OBJECT
 
 public:
-    // The map is read, never written; it must outlive the tools.
-    explicit Werkzeugsteuerung(const TKarte &karte, QObject *parent = nullptr);
+    // The document must outlive the tools.
+    explicit Werkzeugsteuerung(KartenDokument &dokument, QObject *parent = nullptr);
 
     Werkzeug werkzeug() const { return m_werkzeug; }
     void setWerkzeug(Werkzeug werkzeug);
@@ -59,6 +61,9 @@ public:
     bool einfuegen();
     // Esc: ends a paste, a selection or a rectangle being dragged.
     bool abbrechen();
+    // Ends a press without finishing its tool: a rectangle being dragged is
+    // dropped, a stroke ends where it is.
+    void druckBeenden();
     // The map was replaced or resized: what pointed into it is gone.
     void zuruecksetzen();
 
@@ -70,9 +75,6 @@ public:
     bool rahmenIstAuswahl() const { return m_werkzeug == Werkzeug::Auswahl; }
 
 signals:
-    // One step's changes. `fortsetzung` marks a later part of the same
-    // stroke, which belongs to the step begun before.
-    void aenderungen(const FeldAenderungen &aenderungen, const QString &befehl, bool fortsetzung);
     // A press painted with the current tile (its group sound plays).
     void gemalt();
     void feldtypGewaehlt(std::uint8_t code);
@@ -85,18 +87,18 @@ signals:
 
 private:
     void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
+    const TKarte &karte() const;
     void malen(const std::vector<QPoint> &zellen, const QString &befehl);
     void vorschauSetzen(std::vector<VorschauFeld> vorschau);
     void rahmenSetzen(QRect zellen, bool fertig);
     void hoverZeigen(QPoint zelle);
     QRect rahmenBereich() const;
 
-    const TKarte &m_karte;
+    KartenDokument &m_dokument;
     Werkzeug m_werkzeug = Werkzeug::Pinsel;
     bool m_kanten = true;
     std::uint8_t m_feldtyp = 1;
     bool m_gedrueckt = false;
-    bool m_schrittBegonnen = false;
     QPoint m_anfang;
     QPoint m_letzte;
     QRect m_rahmen;

@@ -50,7 +50,7 @@ std::optional<FeldOrt> FeldRaster::ort(QPoint zelle) const
     const int feld = zeile * m_spalten + spalte + 1;
     if (feld > m_felder)
         return std::nullopt;
-    return FeldOrt{seite, feld};
+    return FeldOrt{std::uint8_t(seite), feld};
 }
 
 QPoint FeldRaster::zelle(FeldOrt ort) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "feldort.h"
 #include "karte.h"
 
 #include <QPoint>
@@ -9,15 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-
-// One field of the map: page and field number, both from 1.
-struct FeldOrt
-{
-    int seite = 0;
-    int feld = 0;
-
-    bool operator==(const FeldOrt &) const = default;
-};
 
 // The fields of all shown pages as one grid of cells, laid out as the pages
 // lie side by side, so that strokes, fills and the edge brush run across page

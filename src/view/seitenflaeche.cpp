@@ -21,7 +21,7 @@ void TSeitenFlaeche::paintEvent(QPaintEvent *event)
 
 void TSeitenFlaeche::mousePressEvent(QMouseEvent *event)
 {
-    m_ereignisse.PaintBox1MouseDown(*this, event->button(), event->position().toPoint());
+    m_ereignisse.PaintBox1MouseDown(*this, event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void TSeitenFlaeche::mouseMoveEvent(QMouseEvent *event)

@@ -13,7 +13,8 @@ class SeitenEreignisse
 public:
     virtual ~SeitenEreignisse() = default;
     virtual void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) = 0;
-    virtual void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
+    virtual void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                    QPoint pos) = 0;
     virtual void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) = 0;
     virtual void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) = 0;
     virtual void PaintBox1MouseLeave(TSeitenFlaeche &sender) = 0;
@@ -40,6 +41,13 @@ public:
     // surface that shows a rectangle of the page.
     QPoint seitenPunkt(QPoint pos) const { return m_abbildung.seitenPunkt(pos); }
     QRect flaechenRechteck(const QRect &seitenRechteck) const { return m_abbildung.flaechenRechteck(seitenRechteck); }
+    // The same between positions on this surface and map pixels (the whole
+    // picture of the shown pages): the tools and their previews work there.
+    QPoint kartenPunkt(QPoint pos) const { return m_abbildung.ursprung + seitenPunkt(pos); }
+    QRect flaechenRechteckDerKarte(const QRect &kartenRechteck) const
+    {
+        return flaechenRechteck(kartenRechteck.translated(-m_abbildung.ursprung));
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

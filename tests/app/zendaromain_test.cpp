@@ -9,6 +9,7 @@
 #include "statusleiste.h"
 #include "toptionendlg.h"
 #include "tzendaromain.h"
+#include "werkzeugsteuerung.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -144,6 +145,8 @@ private slots:
         QFETCH(int, page);
         QFETCH(QPoint, pos);
         QFETCH(int, feld);
+        // The plain brush: the edge brush would draw borders round the field.
+        w->Menue.KantenAutomatisch1->trigger();
         w->AktuellerFeldtyp = 51;
         auto erwartet = w->Dokument->karte().Felder;
         erwartet[page][feld] = 51;
@@ -161,31 +164,86 @@ private slots:
                  w->Dokument->karte().FeldBilder[BildNummer(51)].copy(1, 1, 38, 38).convertToFormat(QImage::Format_RGB32));
     }
 
-    void middleButtonPaintsToo()
+    // The middle button, or the left one with Alt, picks the tile under the
+    // pointer and shows it on its palette; the map stays as it was.
+    void middleButtonAndAltPickTheTile()
     {
-        w->AktuellerFeldtyp = 7;
+        w->Dokument->karteFuerBefehle().Felder[2][35] = 45;
+        w->Dokument->karteFuerBefehle().Felder[1][1] = 61;
+        const TKarte vorher = w->Dokument->karte();
         QTest::mousePress(seite(2), Qt::MiddleButton, {}, QPoint(85, 85));
-        QCOMPARE(w->Dokument->karte().Felder[2][35], std::uint8_t(7));
-        QVERIFY(w->KarteGeaendert());
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(45));
+        QCOMPARE(w->HolderPanel->gezeigtePalette(), Palette::KuesteMeer);
+        QVERIFY(knopf("MeerObenRechtsButton")->isChecked());
+        QVERIFY(w->Panel1->ToolButton14->isChecked() && !w->Panel1->ToolButton12->isChecked());
+        QTest::mouseRelease(seite(2), Qt::MiddleButton, {}, QPoint(85, 85));
+        QTest::mouseClick(seite(1), Qt::LeftButton, Qt::AltModifier, QPoint(5, 5));
+        QCOMPARE(w->AktuellerFeldtyp, std::uint8_t(61));
+        QVERIFY(knopf("SandFelsenButton")->isChecked());
+        QVERIFY(w->Dokument->karte().Felder == vorher.Felder);
+        QVERIFY(!w->KarteGeaendert());
+        QVERIFY(m_gespielt.isEmpty());
     }
 
-    // The pointer stays with the page where the press began: beyond its edge
-    // nothing is painted, back inside painting resumes.
-    void dragPaintsOnlyThePageWhereItBegan()
+    // A stroke goes on into the page beside, painting every field the line
+    // between two reported positions crosses: one step, one sound.
+    void dragRunsOnIntoTheNextPage()
+    {
+        w->Menue.KantenAutomatisch1->trigger();
+        w->AktuellerFeldtyp = 22;
+        const std::uint8_t dahinter = w->Dokument->karte().Felder[2][37];
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(565, 100));
+        QTest::mouseMove(seite(1), QPoint(760, 100));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(760, 100));
+        const std::pair<int, int> gemalt[] = {{1, 47}, {1, 48}, {2, 33}, {2, 34}, {2, 35}, {2, 36}};
+        for (auto [page, feld] : gemalt)
+            QCOMPARE(int(w->Dokument->karte().Felder[page][feld]), 22);
+        QCOMPARE(w->Dokument->karte().Felder[2][37], dahinter);
+        QCOMPARE(m_gespielt.size(), 1);   // moves play no sound
+        QCOMPARE(w->Dokument->verlauf().count(), 1);
+    }
+
+    // B, F, R and S choose the tools; the menu item and the tool bar button
+    // of the active one show pressed. Esc ends a selection.
+    void toolsByKeyMenuAndBar()
+    {
+        const std::tuple<Qt::Key, QAction *, QToolButton *, Werkzeug> werkzeuge[] = {
+            {Qt::Key_F, w->Menue.Fuellen1, w->Panel1->FuellenButton, Werkzeug::Fuellen},
+            {Qt::Key_R, w->Menue.Rechteck1, w->Panel1->RechteckButton, Werkzeug::Rechteck},
+            {Qt::Key_S, w->Menue.Auswahl1, w->Panel1->AuswahlButton, Werkzeug::Auswahl},
+            {Qt::Key_B, w->Menue.Pinsel1, w->Panel1->PinselButton, Werkzeug::Pinsel},
+        };
+        QVERIFY(w->Panel1->PinselButton->isChecked() && w->Panel1->KantenButton->isChecked());
+        for (auto [taste, action, knopf, werkzeug] : werkzeuge) {
+            QTest::keyClick(w.get(), taste);
+            QCOMPARE(w->Werkzeuge->werkzeug(), werkzeug);
+            QVERIFY(action->isChecked() && knopf->isChecked());
+        }
+        QTest::mouseClick(w->Panel1->AuswahlButton, Qt::LeftButton);
+        QCOMPARE(w->Werkzeuge->werkzeug(), Werkzeug::Auswahl);
+        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(45, 45));
+        QTest::mouseMove(seite(1), QPoint(125, 85));
+        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(125, 85));
+        QCOMPARE(w->Werkzeuge->auswahl(), QRect(1, 1, 3, 2));
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QVERIFY(!w->Werkzeuge->hatAuswahl());
+        QVERIFY(!w->KarteGeaendert());
+    }
+
+    // Over a page the tile a click would lay shows translucent, with the
+    // borders the edge brush would draw; it goes when the pointer leaves.
+    void hoverPreview()
     {
         w->AktuellerFeldtyp = 22;
-        const auto seite2 = w->Dokument->karte().Felder[2];
-        QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(565, 100));
-        for (int x = 565; x <= 760; x += 15)
-            QTest::mouseMove(seite(1), QPoint(x, 100));
-        QVERIFY(w->Dokument->karte().Felder[2] == seite2);
-        QCOMPARE(w->Dokument->karte().Felder[1][47], std::uint8_t(22));
-        QCOMPARE(w->Dokument->karte().Felder[1][48], std::uint8_t(22));   // the page's last column
-        QTest::mouseMove(seite(1), QPoint(620, 300));
-        QCOMPARE(w->Dokument->karte().Felder[1][128], std::uint8_t(22));
-        QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(620, 300));
-        QVERIFY(w->Dokument->karte().Felder[2] == seite2);
-        QCOMPARE(m_gespielt.size(), 1);   // moves play no sound
+        const QImage vorher = seite(1)->grab().toImage();
+        QTest::mouseMove(seite(1), QPoint(300, 200));
+        QCOMPARE(w->Werkzeuge->vorschau().size(), std::size_t(9));
+        QTRY_VERIFY(seite(1)->grab().toImage() != vorher);
+        QEvent weg(QEvent::Leave);
+        QApplication::sendEvent(seite(1), &weg);
+        QVERIFY(w->Werkzeuge->vorschau().empty());
+        QTRY_COMPARE(seite(1)->grab().toImage(), vorher);
+        QVERIFY(!w->KarteGeaendert());
     }
 
     void movesAfterReleasePaintNothing()

@@ -85,15 +85,16 @@ private slots:
         const FeldRaster raster(*karte);
         FeldEntwurf vorbereitung(*karte);
         FelderMalen(vorbereitung, raster, RechteckZellen(raster, QRect(16, 11, 16, 11)), 22, false);
-        AenderungenAnwenden(*karte, vorbereitung.aenderungen());
+        for (const FeldCode &feld : vorbereitung.aenderungen())
+            karte->Felder[feld.seite][feld.feld] = feld.code;
         FeldEntwurf entwurf(*karte);
         const std::vector<QPoint> bereich = FuellBereich(entwurf, raster, QPoint(3, 3));
         QCOMPARE(int(bereich.size()), 3 * 176);
         FelderMalen(entwurf, raster, bereich, 51, false);
-        const FeldAenderungen aenderungen = entwurf.aenderungen();
+        const std::vector<FeldCode> aenderungen = entwurf.aenderungen();
         QCOMPARE(int(aenderungen.size()), 3 * 176);
-        for (const FeldAenderung &a : aenderungen)
-            QVERIFY(a.seite != 4 && a.alt == 1 && a.neu == 51);
+        for (const FeldCode &feld : aenderungen)
+            QVERIFY(feld.seite != 4 && feld.code == 51);
         QVERIFY(FuellBereich(entwurf, raster, QPoint(-1, 0)).empty());
     }
 
@@ -136,7 +137,11 @@ private slots:
         const FeldRaster zielRaster(*ziel);
         FeldEntwurf entwurf(*ziel);
         StueckEinfuegen(entwurf, zielRaster, *zurueck, QPoint(15, 10));
-        QCOMPARE(entwurf.aenderungen(), (FeldAenderungen{{1, 176, 1, 22}}));
+        const std::vector<FeldCode> aenderungen = entwurf.aenderungen();
+        QCOMPARE(aenderungen.size(), std::size_t(1));
+        QCOMPARE(int(aenderungen[0].seite), 1);
+        QCOMPARE(aenderungen[0].feld, 176);
+        QCOMPARE(int(aenderungen[0].code), 22);
     }
 
     void malformedPiecesAreRefused_data()

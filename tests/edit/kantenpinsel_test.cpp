@@ -30,7 +30,8 @@ void malen(TKarte &karte, std::vector<QPoint> zellen, std::uint8_t code, bool ka
     const FeldRaster raster(karte);
     FeldEntwurf entwurf(karte);
     FelderMalen(entwurf, raster, zellen, code, kanten);
-    AenderungenAnwenden(karte, entwurf.aenderungen());
+    for (const FeldCode &feld : entwurf.aenderungen())
+        karte.Felder[feld.seite][feld.feld] = feld.code;
 }
 
 std::vector<QPoint> alleZellen(const TKarte &karte)

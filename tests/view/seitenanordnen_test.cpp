@@ -15,7 +15,7 @@ class KeineEreignisse : public SeitenEreignisse
 {
 public:
     void PaintBox1Paint(TSeitenFlaeche &, QPainter &, const QRect &) override {}
-    void PaintBox1MouseDown(TSeitenFlaeche &, Qt::MouseButton, QPoint) override {}
+    void PaintBox1MouseDown(TSeitenFlaeche &, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) override {}
     void PaintBox1MouseMove(TSeitenFlaeche &, QPoint) override {}
     void PaintBox1MouseUp(TSeitenFlaeche &, Qt::MouseButton, QPoint) override {}
     void PaintBox1MouseLeave(TSeitenFlaeche &) override {}

@@ -41,6 +41,12 @@ inline constexpr quint32 Wiese = 10161;
 inline constexpr quint32 Landschaft = 10118;
 inline constexpr quint32 BenutzerdefiniertNichts = 10162;
 inline constexpr quint32 Eigenschaften = 10163;
+// The tools and the edge brush under "&Karte"
+inline constexpr quint32 Pinsel = 10164;
+inline constexpr quint32 Fuellen = 10165;
+inline constexpr quint32 Rechteck = 10166;
+inline constexpr quint32 Auswahl = 10167;
+inline constexpr quint32 KantenAutomatisch = 10168;
 
 // "&Ansicht"
 inline constexpr quint32 Gestalter = 10181;
@@ -71,7 +77,7 @@ inline constexpr std::array Alle = {
     NeuKarte, Oeffnen, Speichern, SpeichernUnter, Beenden,
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
-    Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften,
+    Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
     NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
     Hilfethemen, Suchen, Assistent, HilfeVerwenden, InfoUeber,
