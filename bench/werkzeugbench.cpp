@@ -1,15 +1,12 @@
 // Speed of the painting tools: one move of the edge brush, and a fill of a
 // whole 16-page map in the main window with the repaint of what it changed.
-#include "feldformen.h"
 #include "helpsystem.h"
-#include "kantenpinsel.h"
-#include "seitenanordnen.h"
+#include "kartendokument.h"
 #include "soundplayer.h"
 #include "tzendaromain.h"
 #include "werkzeugsteuerung.h"
 
 #include <QApplication>
-#include <QScrollArea>
 
 #include <benchmark/benchmark.h>
 
@@ -31,25 +28,29 @@ public:
 
 KeineHilfe hilfe;
 
-// Water and meadow in turns along rows of a 16-page map, so that every move
-// draws a fresh shore round the field it reaches.
+// Strokes of water and of meadow in turns along the rows of a 16-page map,
+// so that every move draws a fresh shore round the field it reaches; each
+// move is stored in the document as part of its stroke's undo step.
 void BM_KantenpinselBewegung(benchmark::State &state)
 {
-    auto karte = std::make_unique<TKarte>();
-    StandardGroesseSetzen(*karte, 16);
-    const FeldRaster raster(*karte);
-    const int breite = raster.groesse().width();
-    const int felder = breite * raster.groesse().height();
-    QPoint letzte(0, 0);
+    KartenDokument dokument;
+    dokument.neu({QString(), 0, 16});
+    Werkzeugsteuerung werkzeuge(dokument);
+    const FeldRaster raster(dokument.karte());
+    const QSize groesse = raster.groesse();
     int i = 0;
     for (auto _ : state) {
+        const QPoint zelle(i % groesse.width(), (i / groesse.width()) % groesse.height());
+        const std::uint8_t code = (i / (groesse.width() * groesse.height())) % 2 ? 1 : 22;
+        const QPoint punkt = raster.pixel(zelle).center();
+        // A stroke per row.
+        if (zelle.x() == 0) {
+            werkzeuge.loslassen(punkt);
+            werkzeuge.druecken(punkt, code);
+        } else {
+            werkzeuge.bewegen(punkt, code);
+        }
         ++i;
-        const QPoint zelle(i % breite, (i / breite) % raster.groesse().height());
-        FeldEntwurf entwurf(*karte);
-        const std::vector<QPoint> linie = FeldLinie(zelle.x() == 0 ? zelle : letzte, zelle);
-        FelderMalen(entwurf, raster, linie, (i / felder) % 2 ? 1 : 22, true);
-        AenderungenAnwenden(*karte, entwurf.aenderungen());
-        letzte = zelle;
     }
 }
 BENCHMARK(BM_KantenpinselBewegung)->Unit(benchmark::kMicrosecond);
@@ -59,8 +60,7 @@ BENCHMARK(BM_KantenpinselBewegung)->Unit(benchmark::kMicrosecond);
 void BM_FuellenSechzehnSeiten(benchmark::State &state)
 {
     TZendaroMain w(std::make_unique<StummerPlayer>(), hilfe);
-    StandardGroesseSetzen(w.Karte, 16);
-    SeitenAnordnen(w.Karte, w.PaintBoxen, *w.ScrollBox1->widget());
+    w.Dokument->neu({QString(), 0, 16});
     w.show();
     QCoreApplication::processEvents();
     w.Werkzeuge->setWerkzeug(Werkzeug::Fuellen);
@@ -71,7 +71,7 @@ void BM_FuellenSechzehnSeiten(benchmark::State &state)
         QCoreApplication::processEvents();
         code = code == 22 ? 1 : 22;
     }
-    state.counters["Felder"] = double(w.Karte.AnzahlFelder) * w.Karte.AnzahlSeiten;
+    state.counters["Felder"] = double(w.Dokument->karte().AnzahlFelder) * w.Dokument->karte().AnzahlSeiten;
 }
 BENCHMARK(BM_FuellenSechzehnSeiten)->Unit(benchmark::kMillisecond);
 
