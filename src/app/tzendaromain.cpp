@@ -30,6 +30,8 @@
 #include "zuletzt.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -511,6 +513,35 @@ void TZendaroMain::werkzeugeVerbinden()
     Panel1->RechteckButton->setDefaultAction(Menue.Rechteck1);
     Panel1->AuswahlButton->setDefaultAction(Menue.Auswahl1);
     Panel1->KantenButton->setDefaultAction(Menue.KantenAutomatisch1);
+    // Cut, copy and delete need a selection; paste needs a piece of a map in
+    // the clipboard. The scissors, pages and clipboard of the tool bar follow.
+    auto *ausschneiden = findChild<QAction *>(QStringLiteral("Ausschneiden1"));
+    auto *kopieren = findChild<QAction *>(QStringLiteral("Kopieren1"));
+    auto *einfuegen = findChild<QAction *>(QStringLiteral("Einfgen1"));
+    auto *loeschen = findChild<QAction *>(QStringLiteral("Lschen1"));
+    einfuegen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(ausschneiden, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::ausschneiden);
+    connect(kopieren, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::kopieren);
+    connect(einfuegen, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::einfuegen);
+    connect(loeschen, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::loeschen);
+    const std::pair<const char *, QAction *> knoepfe[] = {
+        {"ToolButton8", ausschneiden}, {"ToolButton9", kopieren}, {"ToolButton10", einfuegen}};
+    for (auto [name, action] : knoepfe) {
+        auto *knopf = Panel1->findChild<QToolButton *>(QString::fromLatin1(name));
+        connect(knopf, &QToolButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, knopf, &QToolButton::setEnabled);
+    }
+    connect(Werkzeuge, &Werkzeugsteuerung::auswahlGroesse, this, [=, this] {
+        const bool da = Werkzeuge->hatAuswahl();
+        for (QAction *action : {ausschneiden, kopieren, loeschen})
+            action->setEnabled(da);
+    });
+    const auto einfuegenZeigen = [einfuegen] {
+        einfuegen->setEnabled(QGuiApplication::clipboard()->mimeData()
+                              && QGuiApplication::clipboard()->mimeData()->hasFormat(QString::fromLatin1(KartenStueckMime)));
+    };
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, einfuegen, einfuegenZeigen);
+    einfuegenZeigen();
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Werkzeuge, &Werkzeugsteuerung::abbrechen);
 }

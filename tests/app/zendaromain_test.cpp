@@ -225,8 +225,11 @@ private slots:
         QTest::mouseMove(seite(1), QPoint(125, 85));
         QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(125, 85));
         QCOMPARE(w->Werkzeuge->auswahl(), QRect(1, 1, 3, 2));
+        auto *loeschen = w->findChild<QAction *>("Lschen1");
+        QVERIFY(loeschen->isEnabled() && w->findChild<QToolButton *>("ToolButton8")->isEnabled());
         QTest::keyClick(w.get(), Qt::Key_Escape);
         QVERIFY(!w->Werkzeuge->hatAuswahl());
+        QVERIFY(!loeschen->isEnabled());
         QVERIFY(!w->KarteGeaendert());
     }
 
