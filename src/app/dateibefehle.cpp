@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cerrno>
 
@@ -230,7 +229,7 @@ void TZendaroMain::dropEvent(QDropEvent *event)
     if (pfad.isEmpty())
         return;
     event->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, pfad] { DateiOeffnen(pfad); });
+    QMetaObject::invokeMethod(this, "DateiOeffnen", Qt::QueuedConnection, Q_ARG(QString, pfad));
 }
 
 // Closing asks only when there is something to lose.

@@ -116,7 +116,8 @@ public:
     void Wiederherstellen1Click();
     // Open without the file dialog (command line, drop, recent maps): the
     // save prompt first when modified, errors in the standard error box.
-    void DateiOeffnen(const QString &pfad);
+    // Invokable, so a drop can queue it by name.
+    Q_INVOKABLE void DateiOeffnen(const QString &pfad);
 
     // Help: F1 on a highlighted menu item asks for the item's context.
     void MenueHilfe(const QAction *punkt);
