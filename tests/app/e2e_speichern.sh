@@ -4,6 +4,7 @@
 # unter" and the real file dialog, check the file with zendaro-map, and end
 # the program through "&Beenden", which asks nothing once the map is saved.
 # Then once more: two strokes taken back with Ctrl+Z save the start-up map.
+# Last, one click of "Pures Wasser" with the edge brush makes a pond.
 #   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -116,4 +117,28 @@ speichernUnter "$arbeit/zurueck.map"
 "$bin/zendaro-map" new -o "$arbeit/start.map"
 cmp "$arbeit/start.map" "$arbeit/zurueck.map"
 beenden
-echo "e2e: gespeichert, geprüft, zurückgenommen und beendet"
+# One click of "Pures Wasser" in the middle of page 1: the edge brush puts
+# shores and sea corners round it, and nothing else of page 1 is water.
+starten
+xdotool key alt+k; sleep 0.6; xdotool key w; sleep 0.6; xdotool key p; sleep 0.6
+xdotool mousemove 340 330 click 1; sleep 0.3
+speichernUnter "$arbeit/teich.map"
+"$bin/zendaro-map" check "$arbeit/teich.map"
+tr -d '\r' < "$arbeit/teich.map" | awk '
+  /^-?[0-9]+$/ { wert[++n] = $0 }
+  END {
+    for (f = 1; f <= 176; ++f) {
+      code[f] = wert[n - 704 + 1 + (f - 1) * 4]
+      if (code[f] == 22) { mitte = f; ++wasser }
+      if (code[f] >= 25 && code[f] <= 47) ++ufer
+    }
+    if (wasser != 1 || ufer != 8) { print "Wasser:", wasser, "Ufer:", ufer; exit 1 }
+    split("-17 41 -16 25 -15 43 -1 29 1 31 15 45 16 27 17 47", teich, " ")
+    for (i = 1; i < 16; i += 2) {
+      if (code[mitte + teich[i]] != teich[i + 1]) {
+        print "Feld", mitte + teich[i], "hat", code[mitte + teich[i]], "statt", teich[i + 1]; exit 1
+      }
+    }
+  }'
+beenden
+echo "e2e: gespeichert, geprüft, zurückgenommen, Teich gemalt und beendet"
