@@ -117,6 +117,7 @@ SpeicherAntwort TZendaroMain::SaveBevorQuiting()
     case QMessageBox::Yes:
         return Speichern1Click() ? SpeicherAntwort::Gespeichert : SpeicherAntwort::Abgebrochen;
     case QMessageBox::No:
+        kopieEntfernen();
         return SpeicherAntwort::NichtGespeichert;
     default:
         return SpeicherAntwort::Abgebrochen;
@@ -249,6 +250,7 @@ void TZendaroMain::FormClose(QCloseEvent &event)
         if (antwort == SpeicherAntwort::Abgebrochen)
             return;
     }
+    kopieEntfernen();
     Dokument->feldBilderFreigeben();
     GrasSound.clear();
     SandSound.clear();

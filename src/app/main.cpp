@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     // Settings in ~/.config/Zendaro/zendaro.conf, recovery copies in
-    // ~/.local/share/Zendaro/zendaro/.
+    // ~/.local/share/Zendaro/zendaro/recovery/.
     QCoreApplication::setOrganizationName(QStringLiteral("Zendaro"));
     QCoreApplication::setApplicationName(QStringLiteral("zendaro"));
     QtAufDeutsch(app);
@@ -91,10 +91,15 @@ int main(int argc, char *argv[])
     // A window manager keeps the splash on top by its flag; without one the
     // window shown last would cover it.
     Splash.raise();
-    // A map named on the command line opens once the window is up, as Open
-    // would open it; its errors show over the start-up map.
-    if (!aufruf.datei.isEmpty())
-        QTimer::singleShot(0, &ZendaroMain, [&] { ZendaroMain.DateiOeffnen(aufruf.datei); });
+    ZendaroMain.WiederherstellungEinrichten(WiederherstellungsOrdner());
+    // Once the window is up: first the maps a crash left behind, then a map
+    // named on the command line, as Open would open it; its errors show over
+    // the start-up map.
+    QTimer::singleShot(0, &ZendaroMain, [&] {
+        ZendaroMain.WiederherstellungAnbieten();
+        if (!aufruf.datei.isEmpty())
+            ZendaroMain.DateiOeffnen(aufruf.datei);
+    });
     const int ende = app.exec();
     ZendaroMain.EinstellungenBeimBeenden();
     return ende;

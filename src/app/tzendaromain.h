@@ -5,6 +5,7 @@
 #include "hauptmenue.h"
 #include "seitenflaeche.h"
 #include "skaliertefeldbilder.h"
+#include "wiederherstellung.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QFrame;
@@ -101,6 +103,12 @@ public:
     bool EinstellungenLaden(QSettings &speicher);
     void EinstellungenBeimBeenden();
     Einstellungen EinstellungenErfassen() const;
+
+    // Recovery copies of the modified map go to `ordner` from now on; tests
+    // that never call this write none.
+    void WiederherstellungEinrichten(const QString &ordner);
+    // Offers the copies of editors that did not end normally.
+    void WiederherstellungAnbieten();
 
     // The file commands report whether they wrote or read the map. Errors of
     // the file system come as exceptions; the menu and tool bar run them
@@ -215,4 +223,11 @@ private:
     // Wheel turns with Ctrl held that have not yet made a whole notch.
     int m_zoomRad = 0;
     QSettings *m_einstellungen = nullptr;
+
+    void kopieSchreiben();
+    void kopieEntfernen();
+    std::optional<Wiederherstellung> m_wiederherstellung;
+    QTimer *m_kopieTimer = nullptr;
+    // A step was done or undone since the last copy.
+    bool m_kopieVeraltet = false;
 };

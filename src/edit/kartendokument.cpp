@@ -56,6 +56,16 @@ bool KartenDokument::oeffnen(const QString &pfad)
     return true;
 }
 
+bool KartenDokument::wiederherstellen(const QString &kopie, const QString &dateiname)
+{
+    if (!DateiLesen(m_karte, kopie))
+        return false;
+    dateinameSetzen(dateiname);
+    neuBeginnen();
+    m_verlauf.resetClean();
+    return true;
+}
+
 void KartenDokument::speichern(const QString &pfad)
 {
     DateiSchreiben(m_karte, pfad, m_karte.KartenName);

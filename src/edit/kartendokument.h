@@ -36,6 +36,9 @@ public:
     // Reads a map file; true when it held a map, which then replaces this one
     // and its history. Throws InOutError like DateiLesen.
     bool oeffnen(const QString &pfad);
+    // Reads a recovery copy like oeffnen, but the map keeps the file name it
+    // had and counts as modified: it was never saved in this state.
+    bool wiederherstellen(const QString &kopie, const QString &dateiname);
     // Writes the map under its name and files it under `pfad`; the current
     // state becomes the saved one. Throws InOutError like DateiSchreiben.
     void speichern(const QString &pfad);

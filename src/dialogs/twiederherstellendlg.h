@@ -1,0 +1,29 @@
+#pragma once
+
+#include "wiederherstellung.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+
+// Offers at start the maps of editors that did not end normally. Closing
+// the dialog decides nothing: the copies are offered again next time.
+class TWiederherstellenDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Antwort { Spaeter = QDialog::Rejected, Wiederherstellen = QDialog::Accepted, Verwerfen };
+
+    TWiederherstellenDlg(const std::vector<Wiederherstellungskopie> &kopien, QWidget *parent = nullptr);
+
+    // The row chosen in the list, 0 for the newest copy.
+    int gewaehlt() const;
+
+    QTreeWidget *Liste;
+    QPushButton *WiederherstellenButton;
+    QPushButton *VerwerfenButton;
+};
