@@ -28,7 +28,7 @@ TWiederherstellenDlg::TWiederherstellenDlg(const std::vector<Wiederherstellungsk
         const QString datei =
             kopie.dateiname.isEmpty() ? QStringLiteral("(nicht gespeichert)") : QFileInfo(kopie.dateiname).fileName();
         auto *zeile = new QTreeWidgetItem(
-            Liste, {kopie.kartenName, datei, QLocale().toString(kopie.zeit.toLocalTime(), QLocale::ShortFormat)});
+            Liste, {kopie.kartenName.isEmpty() ? QStringLiteral("Unbenannt") : kopie.kartenName, datei, QLocale().toString(kopie.zeit.toLocalTime(), QLocale::ShortFormat)});
         zeile->setToolTip(1, kopie.dateiname);
     }
     Liste->setCurrentItem(Liste->topLevelItem(0));

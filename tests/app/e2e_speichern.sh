@@ -4,7 +4,9 @@
 # unter" and the real file dialog, check the file with zendaro-map, and end
 # the program through "&Beenden", which asks nothing once the map is saved.
 # Then once more: two strokes taken back with Ctrl+Z save the start-up map.
-# Last, one click of "Pures Wasser" with the edge brush makes a pond.
+# Then one click of "Pures Wasser" with the edge brush makes a pond.
+# Last, a run killed after painting: the next start offers the recovery copy,
+# and "Wiederherstellen" gives the painted map back.
 #   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
 set -euo pipefail
 bin=$(cd "$1" && pwd)
@@ -141,4 +143,28 @@ tr -d '\r' < "$arbeit/teich.map" | awk '
     }
   }'
 beenden
-echo "e2e: gespeichert, geprüft, zurückgenommen, Teich gemalt und beendet"
+
+# One field of sand, then the program is killed: the copy written at the
+# first change is offered at the next start, and saved it holds that field.
+starten
+xdotool mousemove 20 250 click 1
+warten 10 bash -c "ls '$arbeit'/data/Zendaro/zendaro/recovery/*.map"
+kill -KILL "$app"; wait "$app" 2>/dev/null || true
+app=""
+(cd "$bin" && exec ./zendaro) &
+app=$!
+warten 15 xdotool search --onlyvisible --name "^Karten wiederherstellen$"
+dialog=$(xdotool search --onlyvisible --name "^Karten wiederherstellen$" | head -1)
+xdotool windowfocus "$dialog"; sleep 0.6
+[ -n "${E2E_BILD:-}" ] && import -window root "$E2E_BILD"
+xdotool key Return
+warten 10 xdotool search --onlyvisible --name "^Unbenannt\* – Lumerant! Zendaro$"
+fenster=$(xdotool search --onlyvisible --name "Lumerant! Zendaro$" | head -1)
+xdotool windowfocus "$fenster"; sleep 0.6
+speichernUnter "$arbeit/gerettet.map"
+"$bin/zendaro-map" check "$arbeit/gerettet.map"
+sand=$(tr -d '\r' < "$arbeit/gerettet.map" | awk '/^-?[0-9]+$/ { wert[++n] = $0 }
+  END { for (i = n - 703; i <= n; ++i) g += wert[i] == 51; print g }')
+[ "$sand" = 1 ] || { echo "Sandfelder nach Wiederherstellen: $sand" >&2; exit 1; }
+beenden
+echo "e2e: gespeichert, geprüft, zurückgenommen, Teich gemalt, nach Absturz wiederhergestellt und beendet"
