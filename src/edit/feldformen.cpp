@@ -1,6 +1,7 @@
 #include "feldformen.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 
 std::vector<QPoint> FeldLinie(QPoint von, QPoint bis)
@@ -36,7 +37,7 @@ std::vector<QPoint> FuellBereich(const FeldEntwurf &entwurf, const FeldRaster &r
     if (!anfang)
         return {};
     const std::uint8_t code = entwurf.code(*anfang);
-    std::vector<bool> gesehen(raster.groesse().width() * raster.groesse().height());
+    std::vector<bool> gesehen(static_cast<std::size_t>(raster.groesse().width()) * raster.groesse().height());
     std::vector<QPoint> bereich{start};
     gesehen[raster.index(start)] = true;
     // The region itself is the work list: every cell is looked at once.
@@ -67,7 +68,7 @@ std::vector<QPoint> RechteckZellen(const FeldRaster &raster, QRect zellen)
     std::vector<QPoint> liste;
     if (geschnitten.isEmpty())
         return liste;
-    liste.reserve(geschnitten.width() * geschnitten.height());
+    liste.reserve(static_cast<std::size_t>(geschnitten.width()) * geschnitten.height());
     for (int y = geschnitten.top(); y <= geschnitten.bottom(); ++y)
         for (int x = geschnitten.left(); x <= geschnitten.right(); ++x)
             liste.emplace_back(x, y);

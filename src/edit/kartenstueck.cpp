@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QStringList>
 
+#include <cstddef>
+
 namespace {
 
 constexpr char kKopf[] = "Zendaro-Felder 1";
@@ -20,7 +22,7 @@ KartenStueck StueckKopieren(const FeldEntwurf &entwurf, const FeldRaster &raster
     if (geschnitten.isEmpty())
         return stueck;
     stueck.groesse = geschnitten.size();
-    stueck.codes.reserve(geschnitten.width() * geschnitten.height());
+    stueck.codes.reserve(static_cast<std::size_t>(geschnitten.width()) * geschnitten.height());
     for (int y = geschnitten.top(); y <= geschnitten.bottom(); ++y)
         for (int x = geschnitten.left(); x <= geschnitten.right(); ++x) {
             const auto ort = raster.ort({x, y});
@@ -75,7 +77,7 @@ std::optional<KartenStueck> StueckLesen(const QByteArray &daten)
         return std::nullopt;
     KartenStueck stueck;
     stueck.groesse = QSize(breite, hoehe);
-    stueck.codes.reserve(breite * hoehe);
+    stueck.codes.reserve(static_cast<std::size_t>(breite) * hoehe);
     for (int y = 0; y < hoehe; ++y) {
         const QList<QByteArray> werte = zeilen[y + 2].simplified().split(' ');
         if (werte.size() != breite)
