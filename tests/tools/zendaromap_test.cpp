@@ -152,11 +152,22 @@ private slots:
         QCOMPARE(ordner.entryList(QDir::Files), vorher);
     }
 
-    void neuMeldetEineVolleAusgabe()
+    // Output to a full disk is an error, whether written at once (new) or
+    // left to the stream's last flush (check).
+    void volleAusgabeWirdGemeldet_data()
     {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::newRow("new") << QStringList{"new"};
+        QTest::newRow("check") << QStringList{"check", pfad("voll.map")};
+    }
+
+    void volleAusgabeWirdGemeldet()
+    {
+        QFETCH(QStringList, argumente);
+        QCOMPARE(starten({"new", "-o", pfad("voll.map")}).ende, 0);
         QProcess prozess;
         prozess.setStandardOutputFile(QStringLiteral("/dev/full"));
-        prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), {"new"});
+        prozess.start(QStringLiteral(ZENDARO_MAP_TOOL), argumente);
         QVERIFY(prozess.waitForFinished(30000));
         QCOMPARE(prozess.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(prozess.readAllStandardError()).trimmed(), QStringLiteral("Zu wenig Speicherplatz."));

@@ -3,8 +3,13 @@
 #include "argumente.h"
 #include "befehle.h"
 
+#include "apperror.h"
+#include "ioerror.h"
+
 #include <QCoreApplication>
 
+#include <cerrno>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -60,6 +65,23 @@ const Befehl kBefehle[] = {
      {"-o", "--tiles", "--scale"}, 1, true, ZeichenBefehl, ZeichenAufrufFehler},
 };
 
+// What a command printed must reach its reader: a full disk or a closed pipe
+// behind standard output shows only when the stream is flushed, and then the
+// command has not done its job.
+int AusgabeAbschliessen(QTextStream &out, QTextStream &err)
+{
+    out.flush();
+    errno = 0;
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return Ende::Ok;
+    // The stream has dropped the cause of an earlier failed write; a full
+    // disk is what stops output to a file.
+    const int os = errno;
+    err << errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz))
+        << Qt::endl;
+    return Ende::EaFehler;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -98,7 +120,8 @@ int main(int argc, char *argv[])
             err << "zendaro-map " << name << ": " << fehler << "\n" << befehl.hilfe;
             return Ende::Aufruf;
         }
-        return befehl.ausfuehren(a, io);
+        const int ende = befehl.ausfuehren(a, io);
+        return ende == Ende::Ok ? AusgabeAbschliessen(out, err) : ende;
     }
     err << "zendaro-map: unbekannter Befehl " << name << "\n" << kUebersicht;
     return Ende::Aufruf;
