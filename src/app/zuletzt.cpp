@@ -19,7 +19,7 @@ void ZuletztMenueFuellen(QMenu &menue, const QStringList &dateien, const std::fu
         return;
     }
     for (int i = 0; i < dateien.size() && i < ZuletztAnzahl; ++i) {
-        const QString pfad = dateien[i];
+        const QString &pfad = dateien[i];
         // "&" in a file name is text, not an access letter.
         QString name = QFileInfo(pfad).fileName();
         name.replace(u'&', QLatin1String("&&"));
