@@ -81,7 +81,7 @@ std::vector<Wiederherstellungskopie> VerwaisteKopien(const QString &ordner)
         QFile datei(ordner + u'/' + name);
         if (!datei.open(QIODevice::ReadOnly))
             continue;
-        const QJsonObject angaben = QJsonDocument::fromJson(datei.read(64 * 1024)).object();
+        const QJsonObject angaben = QJsonDocument::fromJson(datei.read(qint64{64} * 1024)).object();
         Wiederherstellungskopie kopie;
         kopie.prozess = angaben.value(QStringLiteral("prozess")).toInteger();
         kopie.kartenPfad = KartenPfad(ordner, kopie.prozess);
