@@ -1,10 +1,8 @@
 // Speed of the page view: a full repaint of a 16-page map, the visible part
 // at several zooms, a zoom change, one painting move, and creating the main
 // window up to its first painted page.
-#include "helpsystem.h"
 #include "kartendokument.h"
-#include "soundplayer.h"
-#include "tzendaromain.h"
+#include "stillesfenster.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -15,23 +13,9 @@
 
 namespace {
 
-class StummerPlayer : public SoundPlayer
-{
-public:
-    void play(const QByteArray &) override {}
-};
-
-class KeineHilfe : public HelpSystem
-{
-public:
-    void request(quint32, const QVariant &) override {}
-};
-
-KeineHilfe hilfe;
-
 std::unique_ptr<TZendaroMain> HauptFenster()
 {
-    auto w = std::make_unique<TZendaroMain>(std::make_unique<StummerPlayer>(), hilfe);
+    auto w = StillesFenster();
     w->show();
     QCoreApplication::processEvents();
     return w;
@@ -135,10 +119,10 @@ BENCHMARK(BM_MalBewegung)->Unit(benchmark::kMicrosecond);
 void BM_HauptfensterBisZurErstenSeite(benchmark::State &state)
 {
     for (auto _ : state) {
-        TZendaroMain w(std::make_unique<StummerPlayer>(), hilfe);
-        w.show();
+        auto w = StillesFenster();
+        w->show();
         QImage erste(640, 440, QImage::Format_RGB32);
-        w.PaintBoxen[0]->render(&erste);
+        w->PaintBoxen[0]->render(&erste);
         benchmark::DoNotOptimize(erste.bits());
     }
 }

@@ -1,9 +1,7 @@
 // Speed of the painting tools: one move of the edge brush, and a fill of a
 // whole 16-page map in the main window with the repaint of what it changed.
-#include "helpsystem.h"
 #include "kartendokument.h"
-#include "soundplayer.h"
-#include "tzendaromain.h"
+#include "stillesfenster.h"
 #include "werkzeugsteuerung.h"
 
 #include <QApplication>
@@ -13,20 +11,6 @@
 #include <memory>
 
 namespace {
-
-class StummerPlayer : public SoundPlayer
-{
-public:
-    void play(const QByteArray &) override {}
-};
-
-class KeineHilfe : public HelpSystem
-{
-public:
-    void request(quint32, const QVariant &) override {}
-};
-
-KeineHilfe hilfe;
 
 // Strokes of water and of meadow in turns along the rows of a 16-page map,
 // so that every move draws a fresh shore round the field it reaches; each
@@ -59,19 +43,19 @@ BENCHMARK(BM_KantenpinselBewegung)->Unit(benchmark::kMicrosecond);
 // changed squares that the window shows.
 void BM_FuellenSechzehnSeiten(benchmark::State &state)
 {
-    TZendaroMain w(std::make_unique<StummerPlayer>(), hilfe);
-    w.Dokument->neu({QString(), 0, 16});
-    w.show();
+    auto w = StillesFenster();
+    w->Dokument->neu({QString(), 0, 16});
+    w->show();
     QCoreApplication::processEvents();
-    w.Werkzeuge->setWerkzeug(Werkzeug::Fuellen);
+    w->Werkzeuge->setWerkzeug(Werkzeug::Fuellen);
     std::uint8_t code = 22;
     for (auto _ : state) {
-        w.Werkzeuge->druecken(QPoint(5, 5), code);
-        w.Werkzeuge->loslassen(QPoint(5, 5));
+        w->Werkzeuge->druecken(QPoint(5, 5), code);
+        w->Werkzeuge->loslassen(QPoint(5, 5));
         QCoreApplication::processEvents();
         code = code == 22 ? 1 : 22;
     }
-    state.counters["Felder"] = double(w.Dokument->karte().AnzahlFelder) * w.Dokument->karte().AnzahlSeiten;
+    state.counters["Felder"] = double(w->Dokument->karte().AnzahlFelder) * w->Dokument->karte().AnzahlSeiten;
 }
 BENCHMARK(BM_FuellenSechzehnSeiten)->Unit(benchmark::kMillisecond);
 
