@@ -119,7 +119,8 @@ void dateiMenue(QMenuBar &leiste, HauptMenue &m)
     trenner(datei, "N2");
     m.Speichern1 = punkt(datei, "Speichern1", QStringLiteral("&Speichern"), K::Speichern);
     m.Speichernunter1 = punkt(datei, "Speichernunter1", QStringLiteral("Speichern &unter ..."), K::SpeichernUnter);
-    m.AlsBildExportieren1 = punkt(datei, "AlsBildExportieren1", QStringLiteral("Als Bild e&xportieren ..."));
+    m.AlsBildExportieren1 = punkt(datei, "AlsBildExportieren1", QStringLiteral("Als Bild e&xportieren ..."),
+                                  K::AlsBildExportieren);
     trenner(datei, "N1");
     m.Beenden1 = punkt(datei, "Beenden1", QStringLiteral("&Beenden"), K::Beenden);
     standardTaste(m.NeueKarte1, QKeySequence::New, Qt::CTRL | Qt::Key_N);

@@ -17,6 +17,7 @@ inline constexpr quint32 Oeffnen = 10102;
 inline constexpr quint32 Speichern = 10103;
 inline constexpr quint32 SpeichernUnter = 10104;
 inline constexpr quint32 Beenden = 10105;
+inline constexpr quint32 AlsBildExportieren = 10106;
 
 // "&Bearbeiten"
 inline constexpr quint32 Rueckgaengig = 10121;
@@ -74,7 +75,7 @@ inline constexpr quint32 HilfeVerwenden = 10224;
 inline constexpr quint32 InfoUeber = 10225;
 
 inline constexpr std::array Alle = {
-    NeuKarte, Oeffnen, Speichern, SpeichernUnter, Beenden,
+    NeuKarte, Oeffnen, Speichern, SpeichernUnter, Beenden, AlsBildExportieren,
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
