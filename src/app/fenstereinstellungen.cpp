@@ -64,14 +64,17 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
 {
     if (!e.fensterZustand.isEmpty())
         restoreState(e.fensterZustand);
-    const std::pair<QAction *, void (TZendaroMain::*)()> leisten[] = {
-        {Menue.Standardleiste1, &TZendaroMain::Standardleiste1Click},
-        {Menue.Werkzeugleiste1, &TZendaroMain::Werkzeugleiste1Click},
-        {Menue.Statusleiste1, &TZendaroMain::Statusleiste1Click}};
-    const bool sichtbar[] = {e.standardleiste, e.werkzeugleiste, e.statusleiste};
-    for (int i = 0; i < 3; ++i) {
-        leisten[i].first->setChecked(sichtbar[i]);
-        (this->*leisten[i].second)();
+    const struct
+    {
+        QAction *punkt;
+        bool sichtbar;
+        void (TZendaroMain::*umschalten)();
+    } leisten[] = {{Menue.Standardleiste1, e.standardleiste, &TZendaroMain::Standardleiste1Click},
+                   {Menue.Werkzeugleiste1, e.werkzeugleiste, &TZendaroMain::Werkzeugleiste1Click},
+                   {Menue.Statusleiste1, e.statusleiste, &TZendaroMain::Statusleiste1Click}};
+    for (const auto &leiste : leisten) {
+        leiste.punkt->setChecked(leiste.sichtbar);
+        (this->*leiste.umschalten)();
     }
     // A tile without a palette button keeps the palette that was shown.
     HolderPanel->paletteZeigen(PalettenSeiten[e.palette]);
