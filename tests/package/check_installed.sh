@@ -18,6 +18,8 @@ echo "Package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 dpkg-deb -f "$deb" Depends
 if [ "$(id -u)" -eq 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
+  # Triggers apt left pending run now, so the databases below are current.
+  dpkg --triggers-only -a
   prefix=/usr
 else
   dpkg-deb -x "$deb" "$scratch/root"
@@ -45,7 +47,12 @@ awk 'NR <= 9 { print; next } { printf "51\r\n" }' start.map > sand.map
 "$prefix/bin/zendaro-map" render sand.map -o sand.png
 typ=$(xdg-mime query filetype start.map)
 [ "$typ" = application/x-kronvale-map ] || { echo "xdg-mime: start.map is $typ"; exit 1; }
-gio mime application/x-kronvale-map | grep -q zendaro.desktop || { echo "gio: no application for maps"; exit 1; }
+# GIO rereads the desktop database on its own schedule: give it a few tries.
+for versuch in 1 2 3 4 5; do
+  gio mime application/x-kronvale-map | grep -q zendaro.desktop && break
+  [ "$versuch" -eq 5 ] && { echo "gio: no application for maps"; exit 1; }
+  sleep 1
+done
 echo "MIME type: $typ, opened by zendaro.desktop"
 
 display=:$((90 + RANDOM % 9))
