@@ -1,5 +1,8 @@
 #include "feldformen.h"
 
+#include "feldbilder.h"
+#include "feldecken.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
@@ -31,12 +34,15 @@ std::vector<QPoint> FeldLinie(QPoint von, QPoint bis)
     return linie;
 }
 
-std::vector<QPoint> FuellBereich(const FeldEntwurf &entwurf, const FeldRaster &raster, QPoint start)
+namespace {
+
+// The cells joined to `start` by their edges whose fields pass `gehoert`.
+template <typename Gehoert>
+std::vector<QPoint> bereichVon(const FeldEntwurf &entwurf, const FeldRaster &raster, QPoint start, Gehoert gehoert)
 {
     const auto anfang = raster.ort(start);
     if (!anfang)
         return {};
-    const std::uint8_t code = entwurf.code(*anfang);
     std::vector<bool> gesehen(static_cast<std::size_t>(raster.groesse().width()) * raster.groesse().height());
     std::vector<QPoint> bereich{start};
     gesehen[raster.index(start)] = true;
@@ -49,11 +55,35 @@ std::vector<QPoint> FuellBereich(const FeldEntwurf &entwurf, const FeldRaster &r
                 continue;
             gesehen[raster.index(nachbar)] = true;
             const auto ort = raster.ort(nachbar);
-            if (ort && entwurf.code(*ort) == code)
+            if (ort && gehoert(entwurf.code(*ort)))
                 bereich.push_back(nachbar);
         }
     }
     return bereich;
+}
+
+} // namespace
+
+std::vector<QPoint> FuellBereich(const FeldEntwurf &entwurf, const FeldRaster &raster, QPoint start)
+{
+    const auto anfang = raster.ort(start);
+    if (!anfang)
+        return {};
+    const int bild = BildNummer(entwurf.code(*anfang));
+    return bereichVon(entwurf, raster, start, [bild](std::uint8_t code) { return BildNummer(code) == bild; });
+}
+
+std::vector<QPoint> FuellFlaeche(const FeldEntwurf &entwurf, const FeldRaster &raster, QPoint start,
+                                 std::uint8_t code, bool kanten)
+{
+    const auto anfang = raster.ort(start);
+    if (!anfang)
+        return {};
+    const Ecken ecken = FeldEcken(entwurf.code(*anfang));
+    const Gelaende gelaende = FeldEcken(code).ecke[0];
+    if (!kanten || !GelaendeFeld(code) || !ecken.einheitlich() || ecken.ecke[0] == gelaende)
+        return FuellBereich(entwurf, raster, start);
+    return bereichVon(entwurf, raster, start, [ecken](std::uint8_t feld) { return FeldEcken(feld) == ecken; });
 }
 
 QRect ZellRechteck(QPoint a, QPoint b)
