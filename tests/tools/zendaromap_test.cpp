@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(zahl.err.trimmed(), QStringLiteral("Ungültige numerische Eingabe."));
     }
 
+    // --kanten lists the fields that disagree with a neighbour and fails;
+    // plain check does not look at corners.
+    void pruefenKantenNenntFelder()
+    {
+        const QByteArray kopf = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\nK\r\n0\r\n80\r\n80\r\n4\r\n1\r\n40\r\n";
+        schreiben("wasser.map", kopf + "22\r\n1\r\n1\r\n1\r\n");
+        const Lauf kanten = starten({"check", "--kanten", pfad("wasser.map")});
+        QCOMPARE(kanten.ende, 1);
+        const QList<QByteArray> zeilen = kanten.out.trimmed().split('\n');
+        QCOMPARE(zeilen.size(), 6);
+        QCOMPARE(zeilen[1], QByteArray("Seite 1, Feld 1, Zeile 1, Spalte 1"));
+        QCOMPARE(zeilen[4], QByteArray("Seite 1, Feld 4, Zeile 2, Spalte 2"));
+        QCOMPARE(QString::fromUtf8(zeilen[5]), QStringLiteral("Kanten: 4 Felder mit Fehlern"));
+        const Lauf schlicht = starten({"check", pfad("wasser.map")});
+        QCOMPARE(schlicht.ende, 0);
+        QCOMPARE(schlicht.out.count('\n'), 1);
+
+        schreiben("teich.map", kopf + "41\r\n43\r\n45\r\n47\r\n");
+        const Lauf teich = starten({"check", pfad("teich.map"), "--kanten"});
+        QCOMPARE(teich.ende, 0);
+        QVERIFY(teich.out.endsWith("\nKanten: keine Fehler\n"));
+    }
+
     // What is no regular file, or too large to be a map, is refused before a
     // byte is read: a pipe without a writer, an endless device, a sparse file
     // of nothing but holes.

@@ -19,6 +19,10 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
             a.fehler = QStringLiteral("unbekannte Option %1").arg(wort);
             return a;
         }
+        if (wort == QLatin1String("--kanten")) {
+            a.kanten = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             a.fehler = QStringLiteral("Option %1 braucht einen Wert").arg(wort);
             return a;

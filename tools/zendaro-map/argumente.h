@@ -13,10 +13,11 @@ struct Argumente
     QString ausgabe;  // -o
     QString kacheln;  // --tiles
     double massstab = 1.0; // --scale
+    bool kanten = false;   // --kanten, a switch without a value
     bool hilfe = false;
     QString fehler;
 };
 
 // Parses `args` (the words after the subcommand). `erlaubt` lists the options
-// the subcommand accepts, from "-o", "--tiles", "--scale".
+// the subcommand accepts, from "-o", "--tiles", "--scale", "--kanten".
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt);

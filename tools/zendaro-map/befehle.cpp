@@ -4,12 +4,14 @@
 #include "bilddatei.h"
 #include "feldbilder.h"
 #include "ioerror.h"
+#include "kantenfehler.h"
 #include "kartenbild.h"
 #include "kartendatei.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -72,6 +74,28 @@ int Schreiben(const TKarte &karte, const QString &datei, Ausgaben io)
     return Ende::Ok;
 }
 
+// Lists the fields whose corners disagree with a neighbour, rows and columns
+// counted from 1 like the field numbers; 1 when there are any.
+int KantenMelden(const TKarte &karte, Ausgaben io)
+{
+    const std::vector<FeldOrt> fehler = KantenFehler(karte);
+    const int spalten = std::max(Spalten(karte), 1);
+    for (const FeldOrt &ort : fehler)
+        io.out << QStringLiteral("Seite %1, Feld %2, Zeile %3, Spalte %4")
+                      .arg(ort.seite)
+                      .arg(ort.feld)
+                      .arg((ort.feld - 1) / spalten + 1)
+                      .arg((ort.feld - 1) % spalten + 1)
+               << Qt::endl;
+    if (fehler.empty()) {
+        io.out << "Kanten: keine Fehler" << Qt::endl;
+        return Ende::Ok;
+    }
+    io.out << QStringLiteral("Kanten: %1 mit Fehlern").arg(Anzahl(std::int64_t(fehler.size()), "Feld", "Felder"))
+           << Qt::endl;
+    return Ende::KantenFehler;
+}
+
 } // namespace
 
 int NeuBefehl(const Argumente &a, Ausgaben io)
@@ -113,7 +137,7 @@ int PruefBefehl(const Argumente &a, Ausgaben io)
                        Anzahl(karte->AnzahlFelder, "Feld", "Feldern"), QString::number(karte->SeitenBreite),
                        QString::number(karte->SeitenHoehe), QString::number(karte->FeldGroesse))
            << Qt::endl;
-    return Ende::Ok;
+    return a.kanten ? KantenMelden(*karte, io) : Ende::Ok;
 }
 
 int NormalisierBefehl(const Argumente &a, Ausgaben io)

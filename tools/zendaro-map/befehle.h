@@ -9,6 +9,7 @@ namespace Ende {
 constexpr int Ok = 0;
 constexpr int KeineKarte = 1;
 constexpr int ZuGross = 1; // the picture would exceed MaxBildPixel
+constexpr int KantenFehler = 1; // check --kanten found fields that disagree
 constexpr int EaFehler = 2;
 constexpr int Aufruf = 64; // usage error, as sysexits' EX_USAGE
 } // namespace Ende

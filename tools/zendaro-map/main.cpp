@@ -43,10 +43,13 @@ const Befehl kBefehle[] = {
      "nach DATEI oder auf die Standardausgabe.\n",
      {"-o"}, 0, false, NeuBefehl},
     {"check",
-     "Aufruf: zendaro-map check DATEI\n"
+     "Aufruf: zendaro-map check DATEI [--kanten]\n"
      "Prüft eine Kartendatei und gibt eine Zusammenfassung aus.\n"
-     "Rückgabe: 0 gültige Karte, 1 keine gültige Karte, 2 Ein-/Ausgabefehler.\n",
-     {}, 1, false, PruefBefehl},
+     "--kanten  nennt dazu jedes Feld, dessen Bild an einer gemeinsamen Ecke\n"
+     "          nicht zu einem Nachbarn passt (Seite, Feld, Zeile, Spalte)\n"
+     "Rückgabe: 0 gültige Karte, 1 keine gültige Karte oder (mit --kanten)\n"
+     "Kantenfehler, 2 Ein-/Ausgabefehler.\n",
+     {"--kanten"}, 1, false, PruefBefehl},
     {"normalize",
      "Aufruf: zendaro-map normalize DATEI [-o AUSGABE]\n"
      "Liest eine Karte und schreibt sie in der Normalform zurück (nach AUSGABE,\n"
