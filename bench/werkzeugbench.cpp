@@ -1,5 +1,8 @@
-// Speed of the painting tools: one move of the edge brush, and a fill of a
-// whole 16-page map in the main window with the repaint of what it changed.
+// Speed of the painting tools: one move of the edge brush, a fill of a whole
+// 16-page map in the main window with the repaint of what it changed, and the
+// terrain solver alone: a terrain fill and a repair of a whole 16-page map.
+#include "feldformen.h"
+#include "kantenpinsel.h"
 #include "kartendokument.h"
 #include "stillesfenster.h"
 #include "werkzeugsteuerung.h"
@@ -9,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -58,6 +62,45 @@ void BM_FuellenSechzehnSeiten(benchmark::State &state)
     state.counters["Felder"] = double(w->Dokument->karte().AnzahlFelder) * w->Dokument->karte().AnzahlSeiten;
 }
 BENCHMARK(BM_FuellenSechzehnSeiten)->Unit(benchmark::kMillisecond);
+
+// Water over the whole meadow of a 16-page map and meadow back, each as the
+// fill tool works it out: the region by terrain, the border inside it.
+void BM_GelaendeFuellenSechzehnSeiten(benchmark::State &state)
+{
+    auto karte = std::make_unique<TKarte>();
+    StandardGroesseSetzen(*karte, 16);
+    const FeldRaster raster(*karte);
+    std::uint8_t code = 22;
+    for (auto _ : state) {
+        FeldEntwurf entwurf(*karte);
+        FlaecheMalen(entwurf, raster, FuellFlaeche(entwurf, raster, QPoint(5, 5), code, true), code, true);
+        for (const FeldCode &feld : entwurf.aenderungen())
+            karte->Felder[feld.seite][feld.feld] = feld.code;
+        code = code == 22 ? 1 : 22;
+    }
+}
+BENCHMARK(BM_GelaendeFuellenSechzehnSeiten)->Unit(benchmark::kMillisecond);
+
+// "Kanten reparieren" of a 16-page map of random codes: every corner
+// disputed, nearly every field changed.
+void BM_KantenReparierenZufall(benchmark::State &state)
+{
+    auto karte = std::make_unique<TKarte>();
+    StandardGroesseSetzen(*karte, 16);
+    std::mt19937 zufall(16);
+    for (int seite = 1; seite <= 16; ++seite)
+        for (int feld = 1; feld <= karte->AnzahlFelder; ++feld)
+            karte->Felder[seite][feld] = std::uint8_t(zufall() % 105);
+    const FeldRaster raster(*karte);
+    std::size_t geaendert = 0;
+    for (auto _ : state) {
+        FeldEntwurf entwurf(*karte);
+        KantenReparieren(entwurf, raster);
+        geaendert = entwurf.aenderungen().size();
+    }
+    state.counters["Felder"] = double(geaendert);
+}
+BENCHMARK(BM_KantenReparierenZufall)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
