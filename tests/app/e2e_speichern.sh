@@ -4,7 +4,8 @@
 # unter" and the real file dialog, check the file with zendaro-map, and end
 # the program through "&Beenden", which asks nothing once the map is saved.
 # Then once more: two strokes taken back with Ctrl+Z save the start-up map.
-# Then one click of "Pures Wasser" with the edge brush makes a pond.
+# Then one click of "Pures Wasser" with the edge brush makes a pond, and a
+# second click diagonally beside it joins both into one consistent lake.
 # Last, a run killed after painting: the next start offers the recovery copy,
 # and "Wiederherstellen" gives the painted map back.
 #   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
@@ -142,6 +143,14 @@ tr -d '\r' < "$arbeit/teich.map" | awk '
       }
     }
   }'
+# Two fields right and two down: the saddle between the ponds closes with
+# water, so the diagonal holds three fields of pure water.
+xdotool mousemove 420 410 click 1; sleep 0.3
+xdotool key ctrl+s; sleep 1
+"$bin/zendaro-map" check --kanten "$arbeit/teich.map"
+wasser=$(tr -d '\r' < "$arbeit/teich.map" | awk '/^-?[0-9]+$/ { wert[++n] = $0 }
+  END { for (i = n - 703; i <= n; i += 4) g += wert[i] == 22; print g }')
+[ "$wasser" = 3 ] || { echo "Wasserfelder nach zwei Klicks: $wasser" >&2; exit 1; }
 beenden
 
 # One field of sand, then the program is killed: the copy written at the
@@ -167,4 +176,4 @@ sand=$(tr -d '\r' < "$arbeit/gerettet.map" | awk '/^-?[0-9]+$/ { wert[++n] = $0 
   END { for (i = n - 703; i <= n; ++i) g += wert[i] == 51; print g }')
 [ "$sand" = 1 ] || { echo "Sandfelder nach Wiederherstellen: $sand" >&2; exit 1; }
 beenden
-echo "e2e: gespeichert, geprüft, zurückgenommen, Teich gemalt, nach Absturz wiederhergestellt und beendet"
+echo "e2e: gespeichert, geprüft, zurückgenommen, Teiche gemalt, nach Absturz wiederhergestellt und beendet"
