@@ -3,6 +3,7 @@
 // rendered to a file as `zendaro-map render` does.
 
 #include "bilddatei.h"
+#include "feldbilder.h"
 #include "kartenbild.h"
 #include "pngdaten.h"
 

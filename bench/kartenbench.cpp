@@ -3,6 +3,7 @@
 
 #include "feldbilder.h"
 #include "kartendatei.h"
+#include "kartenbild.h"
 #include "seitenanordnung.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "feldformen.h"
 
-#include "feldbilder.h"
 #include "feldecken.h"
+#include "feldkatalog.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "kartendokument.h"
 
 #include "eigenschaftenaendern.h"
+#include "feldbilder.h"
 #include "felderaendern.h"
 #include "groesseaendern.h"
 #include "kartendatei.h"

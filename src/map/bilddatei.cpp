@@ -7,16 +7,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 
-std::optional<BildFormat> BildFormatFuerName(const QString &dateiName)
-{
-    const QString endung = QFileInfo(dateiName).suffix().toLower();
-    if (endung == QLatin1String("png"))
-        return BildFormat::Png;
-    if (endung == QLatin1String("bmp"))
-        return BildFormat::Bmp;
-    return std::nullopt;
-}
-
 QByteArray BildDaten(const QImage &bild, BildFormat format)
 {
     if (bild.isNull())

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "bildformat.h"
 #include "karte.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-
-#include <optional>
-
-// The file formats a map picture is written in.
-enum class BildFormat { Png, Bmp };
-
-// The format a file name asks for by its extension (".png", ".bmp", in any
-// case); none for other names.
-std::optional<BildFormat> BildFormatFuerName(const QString &dateiName);
 
 // The file's bytes for a picture. Throws AppError when it cannot be encoded.
 QByteArray BildDaten(const QImage &bild, BildFormat format);

@@ -87,6 +87,12 @@ void FeldBilderErzeugen(TKarte &karte, const QStringList &ordner)
     }
 }
 
+void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner)
+{
+    StandardFelderAnlegen(karte);
+    FeldBilderErzeugen(karte, blattOrdner.isEmpty() ? DatenOrdner() : blattOrdner);
+}
+
 void BildAusschneiden(const TKarte &karte, QImage &ziel, const QImage &blatt,
                       int links, int oben, int rechts, int unten)
 {
@@ -97,33 +103,6 @@ void BildAusschneiden(const TKarte &karte, QImage &ziel, const QImage &blatt,
     // The sheet's palette is applied here once; fields are then drawn as plain
     // copies in the screen's own format.
     ziel = ausschnitt.convertToFormat(QImage::Format_RGB32);
-}
-
-int BildNummer(std::uint8_t code)
-{
-    if (code <= 3)
-        return 0;
-    if (code >= 25 && code <= 86)
-        return 9 + (code - 25) / 2;
-    switch (code) {
-    case 7: case 10: return 2;
-    case 11: case 12: return 3;
-    case 13: return 4;
-    case 14: case 15: return 5;
-    case 16: case 17: case 18: return 6;
-    case 19: case 20: case 21: return 7;
-    case 22: case 23: case 24: return 8;
-    default: break;
-    }
-    if (code >= 87 && code <= 93)
-        return 40;
-    if (code >= 94 && code <= 99)
-        return 41;
-    if (code >= 100 && code <= 102)
-        return 42;
-    if (code == 103 || code == 104)
-        return 43;
-    return 1; // 4..6, 8, 9 and 105..255 share the flowered meadow
 }
 
 void FeldZeichnen(const TKarte &karte, std::uint8_t code, QPainter &flaeche,

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "datenordner.h"
+#include "feldkatalog.h"
 #include "karte.h"
 
+#include <QImage>
 #include <QStringList>
 
 #include <array>
@@ -26,6 +28,11 @@ std::span<const char *const> BlattNamen();
 // come from the same square.
 const std::array<Ausschnitt, AnzahlFeldBilder> &BildAusschnitte();
 
+// The start-up map: StandardFelderAnlegen, then the tile images from the
+// sheets in `blattOrdner` (empty: the usual data folders). Throws AppError
+// when a tile sheet is missing or broken; the sizes and grid are set by then.
+void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner = {});
+
 // Builds the 44 tile images of the map from Scene1.scn, Scene2.scn and
 // Scene3.scn, looked up in the given folders. Throws AppError ("Datei %s kann
 // nicht geöffnet werden", "Bitmap ist ungültig"); images not yet filled stay
@@ -36,9 +43,6 @@ void FeldBilderErzeugen(TKarte &karte, const QStringList &ordner = DatenOrdner()
 // FeldGroesse x FeldGroesse when the rectangle differs in size.
 void BildAusschneiden(const TKarte &karte, QImage &ziel, const QImage &blatt,
                       int links, int oben, int rechts, int unten);
-
-// Index of the image a tile code draws with; every code 0..255 has one.
-int BildNummer(std::uint8_t code);
 
 // Draws the image of a code as a square of the given edge at (x, y), a plain
 // copy without scaling or blending.

@@ -1,6 +1,6 @@
 #include "feldecken.h"
 
-#include "feldbilder.h"
+#include "feldkatalog.h"
 
 namespace {
 

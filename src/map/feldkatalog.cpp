@@ -82,3 +82,30 @@ std::uint8_t ErsterFeldtyp(Palette palette)
     }
     return 1;
 }
+
+int BildNummer(std::uint8_t code)
+{
+    if (code <= 3)
+        return 0;
+    if (code >= 25 && code <= 86)
+        return 9 + (code - 25) / 2;
+    switch (code) {
+    case 7: case 10: return 2;
+    case 11: case 12: return 3;
+    case 13: return 4;
+    case 14: case 15: return 5;
+    case 16: case 17: case 18: return 6;
+    case 19: case 20: case 21: return 7;
+    case 22: case 23: case 24: return 8;
+    default: break;
+    }
+    if (code >= 87 && code <= 93)
+        return 40;
+    if (code >= 94 && code <= 99)
+        return 41;
+    if (code >= 100 && code <= 102)
+        return 42;
+    if (code == 103 || code == 104)
+        return 43;
+    return 1; // 4..6, 8, 9 and 105..255 share the flowered meadow
+}

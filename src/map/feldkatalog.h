@@ -27,3 +27,9 @@ const FeldTyp *FeldTypZuCode(std::uint8_t code);
 
 // First tile of each palette, chosen when the tool bar switches to it.
 std::uint8_t ErsterFeldtyp(Palette palette);
+
+constexpr int AnzahlFeldBilder = 44;
+
+// Index of the image a tile code draws with (0..43); every code 0..255 has
+// one, so codes the user interface does not offer draw like a tile it does.
+int BildNummer(std::uint8_t code);

@@ -1,6 +1,6 @@
 #include "feldname.h"
 
-#include "feldbilder.h"
+#include "feldkatalog.h"
 
 namespace {
 

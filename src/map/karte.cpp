@@ -1,7 +1,8 @@
 #include "karte.h"
 
-#include "feldbilder.h"
 #include "random.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -20,7 +21,7 @@ void StandardmasseSetzen(TKarte &karte)
 
 } // namespace
 
-void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner)
+void StandardFelderAnlegen(TKarte &karte)
 {
     StandardmasseSetzen(karte);
     karte.AnzahlSeiten = 4;
@@ -30,7 +31,6 @@ void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner)
         for (int seite = 1; seite <= karte.AnzahlSeiten; ++seite)
             karte.Felder[seite][feld] = static_cast<std::uint8_t>(Zufall::Random(4));
     }
-    FeldBilderErzeugen(karte, blattOrdner.isEmpty() ? DatenOrdner() : blattOrdner);
 }
 
 bool HatStandardGroesse(const TKarte &karte, std::uint8_t seiten)

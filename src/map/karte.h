@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
+#include "feldbildsatz.h"
+
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,6 @@
 // that page and field numbers index it directly).
 constexpr int MaxSeiten = 33;
 constexpr int MaxFelder = 560;
-constexpr int AnzahlFeldBilder = 44;
 
 // The one map document: plain data, changed by the free functions below, by
 // the file reader and by the properties dialog.
@@ -28,14 +27,13 @@ struct TKarte
     std::uint16_t FeldGroesse = 0;
     std::int32_t SeitenBreite = 0;
     std::int32_t SeitenHoehe = 0;
-    std::array<QImage, AnzahlFeldBilder> FeldBilder;
+    FeldBildSatz FeldBilder;
 };
 
-// Sizes and a pseudo-random grid of 4 pages x 176 fields (codes 0..3), then the
-// tile images from the sheets in `blattOrdner` (empty: the usual data folders).
-// Name and time limit are left as they are. Throws AppError when a tile sheet
-// is missing or broken; the sizes and grid are set by then.
-void StandardKarteAnlegen(TKarte &karte, const QStringList &blattOrdner = {});
+// Sizes and a pseudo-random grid of 4 pages x 176 fields (codes 0..3), the
+// same at every start. Name, time limit and tile images are left as they are;
+// StandardKarteAnlegen (feldbilder.h) adds the images.
+void StandardFelderAnlegen(TKarte &karte);
 
 // Fields per row: SeitenBreite div FeldGroesse, 0 when the field size is 0.
 std::int32_t Spalten(const TKarte &karte);

@@ -123,12 +123,6 @@ void SeiteIndiziertZeichnen(const TKarte &karte, int seite, const IndexKacheln &
 
 } // namespace
 
-bool MassstabGueltig(double massstab)
-{
-    // Written so that NaN fails too.
-    return massstab >= MinMassstab && massstab <= MaxMassstab;
-}
-
 BildMass KartenBildMass(const TKarte &karte, double massstab)
 {
     const QSize zellen = Zellen(karte);
@@ -194,4 +188,27 @@ QImage KartenBild(const TKarte &karte, double massstab)
     const BildMass mass = KartenBildMass(karte, massstab);
     const Qt::TransformationMode modus = massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
     return KartenBild32(karte).scaled(int(mass.breite), int(mass.hoehe), Qt::IgnoreAspectRatio, modus);
+}
+
+QImage SeitenBild(const TKarte &karte, int seite)
+{
+    QImage bild(std::max(karte.SeitenBreite, 0), std::max(karte.SeitenHoehe, 0), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const int c = karte.FeldGroesse;
+    if (bild.isNull() || c == 0 || seite < 1 || seite > MaxSeiten)
+        return bild;
+    QPainter painter(&bild);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
+    for (std::int32_t i = 1; i <= felder; ++i) {
+        FeldZeichnen(karte, karte.Felder[seite][i], painter, x, y, karte.FeldGroesse);
+        x += c;
+        if (x > karte.SeitenBreite - c) {
+            x = 0;
+            y += c;
+        }
+    }
+    return bild;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "apperror.h"
+#include "bildformat.h"
 #include "karte.h"
 
 #include <QImage>
@@ -11,12 +12,6 @@
 // picture at scale 1 and the scaled one count). Pages may be up to 16384
 // pixels square, so a small forged map could otherwise ask for gigabytes.
 constexpr std::int64_t MaxBildPixel = 100'000'000;
-
-// The scales a picture may be drawn at. Below the lower bound a field
-// shrinks to less than a pixel; above the upper one pictures grow huge.
-constexpr double MinMassstab = 0.01;
-constexpr double MaxMassstab = 8.0;
-bool MassstabGueltig(double massstab);
 
 // Width and height of a picture, wide enough for any map at any scale.
 struct BildMass
@@ -55,3 +50,7 @@ QImage KartenBild(const TKarte &karte, double massstab = 1.0);
 // when the tiles hold more than 256 colours). Both give the same pixels.
 QImage KartenBild32(const TKarte &karte);
 QImage KartenBildIndiziert(const TKarte &karte);
+
+// Builds the picture of one page: white, with fields 1..AnzahlFelder drawn row
+// by row. Shared by the page view and the renderer.
+QImage SeitenBild(const TKarte &karte, int seite);

@@ -1,9 +1,6 @@
 #include "seitenanordnung.h"
 
-#include "feldbilder.h"
-
-#include <QPainter>
-
+#include <algorithm>
 #include <array>
 
 QPoint SeitenZelle(int seite)
@@ -20,27 +17,4 @@ QPoint SeitenZelle(int seite)
 int SichtbareSeiten(const TKarte &karte)
 {
     return std::min<int>(karte.AnzahlSeiten, 16);
-}
-
-QImage SeitenBild(const TKarte &karte, int seite)
-{
-    QImage bild(std::max(karte.SeitenBreite, 0), std::max(karte.SeitenHoehe, 0), QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    const int c = karte.FeldGroesse;
-    if (bild.isNull() || c == 0 || seite < 1 || seite > MaxSeiten)
-        return bild;
-    QPainter painter(&bild);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
-    for (std::int32_t i = 1; i <= felder; ++i) {
-        FeldZeichnen(karte, karte.Felder[seite][i], painter, x, y, karte.FeldGroesse);
-        x += c;
-        if (x > karte.SeitenBreite - c) {
-            x = 0;
-            y += c;
-        }
-    }
-    return bild;
 }

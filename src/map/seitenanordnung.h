@@ -2,7 +2,6 @@
 
 #include "karte.h"
 
-#include <QImage>
 #include <QPoint>
 
 // The map grows as a square: pages 1..4 form 2 x 2, 5..9 add a third row and
@@ -11,7 +10,3 @@ QPoint SeitenZelle(int seite);
 
 // Number of pages that are shown: AnzahlSeiten, at most 16.
 int SichtbareSeiten(const TKarte &karte);
-
-// Builds the picture of one page: white, with fields 1..AnzahlFelder drawn row
-// by row. Shared by the page view and the renderer.
-QImage SeitenBild(const TKarte &karte, int seite);

@@ -1,3 +1,4 @@
+#include "feldbilder.h"
 #include "feldecken.h"
 #include "feldformen.h"
 #include "kantenpinsel.h"

@@ -1,6 +1,7 @@
 #include "apperror.h"
 #include "feldbilder.h"
 #include "feldkatalog.h"
+#include "kartenbild.h"
 #include "seitenanordnung.h"
 #include "testblaetter.h"
 

@@ -1,4 +1,5 @@
 #include "bilddatei.h"
+#include "feldbilder.h"
 #include "kartenbild.h"
 
 #include <QTest>

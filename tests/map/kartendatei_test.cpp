@@ -1,4 +1,5 @@
 #include "ioerror.h"
+#include "feldbilder.h"
 #include "kartendatei.h"
 #include "random.h"
 #include "testblaetter.h"

@@ -227,6 +227,33 @@ private slots:
         QCOMPARE(ohneKacheln.err.trimmed(), QStringLiteral("Datei Scene1.scn kann nicht geöffnet werden."));
     }
 
+    // The tool itself loads no graphics libraries; only render loads them,
+    // through its module beside the tool, and a tool without its module
+    // still does everything else.
+    void nurRenderLaedtDieBildbibliotheken()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(ZENDARO_MAP_TOOL)});
+        QVERIFY(ldd.waitForFinished(30000));
+        const QByteArray bibliotheken = ldd.readAllStandardOutput();
+        QVERIFY(bibliotheken.contains("libQt6Core"));
+        QVERIFY2(!bibliotheken.contains("libQt6Gui"), bibliotheken.constData());
+
+        const QString allein = pfad("allein/bin/zendaro-map");
+        QVERIFY(QDir().mkpath(pfad("allein/bin")) && QFile::copy(QStringLiteral(ZENDARO_MAP_TOOL), allein));
+        starten({"new", "-o", pfad("allein.map")});
+        QProcess pruefen;
+        pruefen.start(allein, {QStringLiteral("check"), pfad("allein.map")});
+        QVERIFY(pruefen.waitForFinished(30000));
+        QCOMPARE(pruefen.exitCode(), 0);
+        QProcess zeichnen;
+        zeichnen.start(allein, {QStringLiteral("render"), pfad("allein.map"), QStringLiteral("-o"), pfad("allein.png")});
+        QVERIFY(zeichnen.waitForFinished(30000));
+        QCOMPARE(zeichnen.exitCode(), 2);
+        QVERIFY(zeichnen.readAllStandardError().startsWith("Das Bildmodul kann nicht geladen werden: "));
+        QVERIFY(!QFile::exists(pfad("allein.png")));
+    }
+
     void zuGrosseBilderWerdenAbgelehnt()
     {
         // 16 pages of 16384 x 16384 pixels in a file of a few hundred bytes.

@@ -1,6 +1,6 @@
 #include "argumente.h"
 
-#include "kartenbild.h"
+#include "bildformat.h"
 
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
 {

@@ -1,12 +1,11 @@
 #include "befehle.h"
 
 #include "apperror.h"
-#include "bilddatei.h"
-#include "feldbilder.h"
+#include "bildformat.h"
 #include "ioerror.h"
 #include "kantenfehler.h"
-#include "kartenbild.h"
 #include "kartendatei.h"
+#include "laden.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,48 +18,10 @@
 
 namespace {
 
-// The text with its control and format characters escaped (ESC as \x1b), so
-// that a name cannot steer the terminal or hide part of a line.
-QString Sichtbar(const QString &text)
-{
-    QString sichtbar;
-    sichtbar.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format)
-            sichtbar += c;
-        else if (c.unicode() < 0x100)
-            sichtbar += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            sichtbar += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return sichtbar;
-}
-
 // "1 Seite", "4 Seiten".
 QString Anzahl(std::int64_t anzahl, const char *einzahl, const char *mehrzahl)
 {
     return QString::number(anzahl) + QLatin1Char(' ') + QLatin1String(anzahl == 1 ? einzahl : mehrzahl);
-}
-
-QString KeineKarteText(const QString &datei)
-{
-    return QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
-        .arg(Sichtbar(QFileInfo(datei).fileName()));
-}
-
-// Reads FILE into `karte`; reports and returns an exit code unless it is a map.
-int Laden(TKarte &karte, const QString &datei, Ausgaben io)
-{
-    try {
-        if (!DateiLesen(karte, datei)) {
-            io.err << KeineKarteText(datei) << Qt::endl;
-            return Ende::KeineKarte;
-        }
-    } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
-        return Ende::EaFehler;
-    }
-    return Ende::Ok;
 }
 
 int Schreiben(const TKarte &karte, const QString &datei, Ausgaben io)
@@ -101,11 +62,7 @@ int KantenMelden(const TKarte &karte, Ausgaben io)
 int NeuBefehl(const Argumente &a, Ausgaben io)
 {
     auto karte = std::make_unique<TKarte>();
-    try {
-        StandardKarteAnlegen(*karte);
-    } catch (const AppError &) {
-        // Only the tile images are missing then; the grid is complete.
-    }
+    StandardFelderAnlegen(*karte);
     if (a.ausgabe.isEmpty()) {
         const QByteArray text = KartenText(*karte, karte->KartenName);
         // Unbuffered, so a full disk or a closed pipe shows at write() and
@@ -147,32 +104,6 @@ int NormalisierBefehl(const Argumente &a, Ausgaben io)
     if (const int ende = Laden(*karte, datei, io); ende != Ende::Ok)
         return ende;
     return Schreiben(*karte, a.ausgabe.isEmpty() ? datei : a.ausgabe, io);
-}
-
-int ZeichenBefehl(const Argumente &a, Ausgaben io)
-{
-    auto karte = std::make_unique<TKarte>();
-    // The tile images are cut at the editor's field size before any map is
-    // read, as in the editor.
-    karte->FeldGroesse = 40;
-    try {
-        FeldBilderErzeugen(*karte, a.kacheln.isEmpty() ? DatenOrdner() : QStringList{a.kacheln});
-    } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
-        return Ende::EaFehler;
-    }
-    if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
-        return ende;
-    try {
-        KartenBildSchreiben(*karte, a.ausgabe, a.massstab);
-    } catch (const BildZuGross &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
-        return Ende::ZuGross;
-    } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
-        return Ende::EaFehler;
-    }
-    return Ende::Ok;
 }
 
 QString ZeichenAufrufFehler(const Argumente &a)

@@ -23,6 +23,9 @@ struct Ausgaben
 int NeuBefehl(const Argumente &a, Ausgaben io);
 int PruefBefehl(const Argumente &a, Ausgaben io);
 int NormalisierBefehl(const Argumente &a, Ausgaben io);
+// Loads the image module (zeichenmodul.h) from the folder ZENDARO_MODUL_ORDNER
+// names relative to the program's own and runs render there; a module that
+// is missing or cannot be loaded is an input/output error.
 int ZeichenBefehl(const Argumente &a, Ausgaben io);
 
 // The usage error of render's arguments beyond their count, or empty.

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "befehle.h"
+#include "karte.h"
+
+#include <QString>
+
+// The text with its control and format characters escaped (ESC as \x1b), so
+// that a name cannot steer the terminal or hide part of a line.
+QString Sichtbar(const QString &text);
+
+// Reads FILE into `karte`; reports and returns an exit code unless it is a map.
+int Laden(TKarte &karte, const QString &datei, Ausgaben io);
