@@ -13,10 +13,11 @@ PACKAGES=(
   libbenchmark-dev
 )
 # Only the tests need these: a virtual X display and screenshots for the
-# end-to-end tests, clang's libFuzzer for the map reader, and dpkg-shlibdeps
-# for the package's dependency line.
+# end-to-end tests, clang's libFuzzer for the map reader, dpkg-shlibdeps for
+# the package's dependency line, and lintian and appstreamcli, which check the
+# package and its AppStream metadata.
 TEST_PACKAGES=(xvfb xdotool x11-utils imagemagick clang clang-tidy libclang-rt-14-dev dpkg-dev file
-  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin)
+  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin lintian appstream)
 
 install_missing() {
   local missing=()

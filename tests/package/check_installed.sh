@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian package (as root with apt, else unpacked into a scratch
-# root), then starts the installed programs from an unrelated folder: the
-# editor must show its tiles and the tool must render the start-up map.
+# Checks the Debian package with lintian (any error or warning fails; the
+# informational tags are shown), installs it (as root with apt, else unpacked
+# into a scratch root), validates its AppStream metadata and bash completion,
+# then starts the installed programs from an unrelated folder: the editor
+# must show its tiles and the tool must render the start-up map.
 set -euo pipefail
 deb=$(realpath "$1")
 scratch=$(mktemp -d)
@@ -16,6 +18,8 @@ trap cleanup EXIT
 
 echo "Package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 dpkg-deb -f "$deb" Depends
+echo "lintian $(lintian --version | cut -d' ' -f2):"
+lintian --fail-on error,warning --display-info "$deb" || { echo "lintian: errors or warnings"; exit 1; }
 if [ "$(id -u)" -eq 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$deb" >/dev/null
   # Triggers apt left pending run now, so the databases below are current.
@@ -34,6 +38,10 @@ if [ "$prefix" != /usr ]; then
 fi
 export XDG_DATA_DIRS="$prefix/share:/usr/share" XDG_DATA_HOME="$scratch/data" XDG_CURRENT_DESKTOP=GNOME
 desktop-file-validate "$prefix/share/applications/zendaro.desktop"
+# Fails on errors and warnings; informational hints are printed.
+appstreamcli validate --no-net "$prefix/share/metainfo/example.invalid.zendaro.metainfo.xml"
+bash -c "source '$prefix/share/bash-completion/completions/zendaro-map' && complete -p zendaro-map" >/dev/null \
+  || { echo "no bash completion for zendaro-map"; exit 1; }
 grep -qx 'Exec=zendaro %f' "$prefix/share/applications/zendaro.desktop" || { echo "desktop entry takes no file"; exit 1; }
 
 cd "$scratch"
