@@ -3,8 +3,9 @@
 # `zendaro-map render` on one 16-page map RUNS times each (default 31) and
 # prints the median CPU time (user + system, perf's task-clock) and the
 # median wall time of each (perf's duration_time, which counts from before
-# the program's exec and so includes a little of perf's own work). Check is nearly all program start, so its CPU
-# time shows what the tool links and loads.
+# the program's exec and so includes a little of perf's own work). Check is
+# nearly all program start, so its CPU time shows what the tool links and
+# loads; Qt's rcc, which links Qt Core alone, is timed alongside as the floor.
 #   bench/kommandozeit.sh [BUILD-FOLDER]      (default: build)
 # Uses `perf stat` when it can count task-clock, else the resource usage that
 # python3 reads from wait4() (whose CPU times the kernel keeps coarser).
@@ -66,5 +67,9 @@ reihe() {
     "$(cut -d' ' -f1 "$work/$name.txt" | median)" "$(cut -d' ' -f2 "$work/$name.txt" | median)" "$RUNS" "$quelle"
 }
 
+# For scale: the start of a program that links Qt Core alone and does
+# nothing, Qt's resource compiler, when it is installed.
+rcc=$(command -v /usr/lib/qt6/libexec/rcc rcc | head -n 1 || true)
+[ -n "$rcc" ] && reihe rcc "$rcc" --version
 reihe check "$TOOL" check "$work/karte.map"
 reihe render "$TOOL" render "$work/karte.map" -o "$work/karte.png" --tiles resources/tiles
