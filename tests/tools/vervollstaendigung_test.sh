@@ -59,4 +59,5 @@ pruefe "bild.png blaetter " zendaro-map render karte.map -o ""
 pruefe "blaetter " zendaro-map render karte.map --tiles ""
 pruefe "--help -o " zendaro-map normalize karte.map -
 
+[ $fehler -eq 0 ] || echo "Die Tabellen stehen am Anfang von $2."
 exit $fehler
