@@ -494,6 +494,9 @@ void TZendaroMain::werkzeugeVerbinden()
     // The picked tile shows on its palette, as if its button had been clicked.
     connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
     connect(Werkzeuge, &Werkzeugsteuerung::ueberlagerungGeaendert, this, &TZendaroMain::kartenBereichNeuZeichnen);
+    connect(Werkzeuge, &Werkzeugsteuerung::hinweis, StatusBar1, [this](const QString &text) {
+        StatusBar1->showMessage(text, 3000);
+    });
     connect(Werkzeuge, &Werkzeugsteuerung::auswahlGroesse, StatusBar1, [this](QSize felder) {
         StatusBar1->setAuswahlGroesse(std::max(felder.width(), 0), std::max(felder.height(), 0));
     });

@@ -74,15 +74,18 @@ void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
     case Werkzeug::Fuellen: {
         m_gedrueckt = false;
         FeldEntwurf entwurf(karte());
-        const std::vector<QPoint> bereich = FuellBereich(entwurf, raster, zelle);
+        const std::vector<QPoint> bereich = FuellFlaeche(entwurf, raster, zelle, m_feldtyp, m_kanten);
         if (bereich.empty())
             break;
-        FelderMalen(entwurf, raster, bereich, m_feldtyp, m_kanten);
+        FlaecheMalen(entwurf, raster, bereich, m_feldtyp, m_kanten);
         schrittMelden(entwurf, QStringLiteral("Füllen"));
         emit gemalt();
         break;
     }
     case Werkzeug::Rechteck:
+        rahmenSetzen(ZellRechteck(zelle, zelle), false);
+        rechteckVorschau();
+        break;
     case Werkzeug::Auswahl:
         rahmenSetzen(ZellRechteck(zelle, zelle), false);
         break;
@@ -100,10 +103,13 @@ void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
     }
     if (zelle == m_letzte)
         return;
-    if (m_werkzeug == Werkzeug::Pinsel)
+    if (m_werkzeug == Werkzeug::Pinsel) {
         malen(FeldLinie(m_letzte, zelle), KartenDokument::malenText());
-    else
+    } else {
         rahmenSetzen(ZellRechteck(m_anfang, zelle), false);
+        if (m_werkzeug == Werkzeug::Rechteck)
+            rechteckVorschau();
+    }
     m_letzte = zelle;
 }
 
@@ -120,7 +126,8 @@ void Werkzeugsteuerung::loslassen(QPoint kartenPixel)
         FeldEntwurf entwurf(karte());
         const std::vector<QPoint> zellen = RechteckZellen(raster, m_rahmen);
         rahmenSetzen({}, false);
-        FelderMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
+        vorschauSetzen({});
+        FlaecheMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
         schrittMelden(entwurf, QStringLiteral("Rechteck"));
         if (std::any_of(zellen.begin(), zellen.end(), [&](QPoint z) { return raster.ort(z).has_value(); }))
             emit gemalt();
@@ -193,6 +200,7 @@ bool Werkzeugsteuerung::abbrechen()
     if (m_rahmen.isValid()) {
         m_gedrueckt = false;
         rahmenSetzen({}, false);
+        vorschauSetzen({});
         return true;
     }
     return false;
@@ -203,10 +211,12 @@ void Werkzeugsteuerung::druckBeenden()
     if (!m_gedrueckt)
         return;
     m_gedrueckt = false;
-    if (m_werkzeug == Werkzeug::Pinsel)
+    if (m_werkzeug == Werkzeug::Pinsel) {
         m_dokument.strichBeenden();
-    else
+    } else {
         rahmenSetzen({}, false);
+        vorschauSetzen({});
+    }
 }
 
 void Werkzeugsteuerung::zuruecksetzen()
@@ -251,19 +261,39 @@ void Werkzeugsteuerung::hoverZeigen(QPoint zelle)
                     vorschau.push_back({raster.pixel(ziel), std::uint8_t(code)});
             }
     } else if (m_werkzeug != Werkzeug::Auswahl && raster.ort(zelle)) {
-        // With the edge brush the borders it would draw show too.
-        vorschau.push_back({raster.pixel(zelle), m_feldtyp});
-        if (m_werkzeug == Werkzeug::Pinsel && m_kanten) {
-            FeldEntwurf entwurf(karte());
-            const QPoint zellen[] = {zelle};
-            FelderMalen(entwurf, raster, zellen, m_feldtyp, true);
-            for (const FeldCode &feld : entwurf.aenderungen()) {
-                const QPoint z = raster.zelle({feld.seite, feld.feld});
-                if (z != zelle)
-                    vorschau.push_back({raster.pixel(z), feld.code});
+        // The painted field shows even where it keeps its code; with the
+        // edge brush every field the solver changes shows too.
+        FeldEntwurf entwurf(karte());
+        std::vector<QPoint> zellen{zelle};
+        if (m_werkzeug == Werkzeug::Fuellen) {
+            zellen = FuellFlaeche(entwurf, raster, zelle, m_feldtyp, m_kanten);
+            if (zellen.size() > kFuellVorschauFelder) {
+                vorschauSetzen({});
+                emit hinweis(QStringLiteral("Füllen: %1 Felder – zu viele für die Vorschau").arg(zellen.size()));
+                return;
             }
+            FlaecheMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
+        } else {
+            vorschau.push_back({raster.pixel(zelle), m_feldtyp});
+            FelderMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
+        }
+        for (const FeldCode &feld : entwurf.aenderungen()) {
+            const QPoint z = raster.zelle({feld.seite, feld.feld});
+            if (m_werkzeug == Werkzeug::Fuellen || z != zelle)
+                vorschau.push_back({raster.pixel(z), feld.code});
         }
     }
+    vorschauSetzen(std::move(vorschau));
+}
+
+void Werkzeugsteuerung::rechteckVorschau()
+{
+    const FeldRaster raster(karte());
+    FeldEntwurf entwurf(karte());
+    FlaecheMalen(entwurf, raster, RechteckZellen(raster, m_rahmen), m_feldtyp, m_kanten);
+    std::vector<VorschauFeld> vorschau;
+    for (const FeldCode &feld : entwurf.aenderungen())
+        vorschau.push_back({raster.pixel(raster.zelle({feld.seite, feld.feld})), feld.code});
     vorschauSetzen(std::move(vorschau));
 }
 

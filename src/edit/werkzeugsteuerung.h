@@ -10,6 +10,7 @@ class KartenDokument;
 #include <QRect>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -84,14 +85,22 @@ signals:
     void auswahlGroesse(QSize felder);
     // This part of the map, in map pixels, must be drawn again.
     void ueberlagerungGeaendert(QRect kartenPixel);
+    // A passing word for the status bar, such as why a preview is missing.
+    void hinweis(const QString &text);
 
 private:
+    // A fill's preview is worked out and drawn on every move of the pointer;
+    // beyond this many fields (four pages) it is left out.
+    static constexpr std::size_t kFuellVorschauFelder = 704;
+
     void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
     const TKarte &karte() const;
     void malen(const std::vector<QPoint> &zellen, const QString &befehl);
     void vorschauSetzen(std::vector<VorschauFeld> vorschau);
     void rahmenSetzen(QRect zellen, bool fertig);
     void hoverZeigen(QPoint zelle);
+    // What releasing the rectangle being dragged would change.
+    void rechteckVorschau();
     QRect rahmenBereich() const;
 
     KartenDokument &m_dokument;

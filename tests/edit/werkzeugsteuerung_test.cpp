@@ -104,12 +104,44 @@ private slots:
         QCOMPARE(w.werkzeuge.rahmenPixel(), QRect(1160, 760, 120, 120));
         QVERIFY(!neuZeichnen.isEmpty());
         QCOMPARE(w.anzahl(4, 1), 0);
+        // While it is dragged the preview shows the fields it will change:
+        // the 3 x 3 cut to the map, the shore inside its rim.
+        QCOMPARE(w.werkzeuge.vorschau().size(), std::size_t(9));
         w.werkzeuge.loslassen(QPoint(5000, 5000));
         QVERIFY(!w.werkzeuge.rahmenPixel().isValid());
-        // 3 x 3 meadow, and the edge brush draws the shore round it.
-        QCOMPARE(w.anzahl(4, 1), 9);
-        QCOMPARE(int(w.karte().Felder[4][176 - 3 * 16 - 3]), 39);
+        QVERIFY(w.werkzeuge.vorschau().empty());
+        // The rectangle keeps its size: 2 x 2 meadow in the map's corner,
+        // which needs no shore, and the shore on the rectangle's rim.
+        QCOMPARE(w.anzahl(4, 1), 4);
+        QCOMPARE(int(w.karte().Felder[4][176 - 2 * 16 - 2]), 39);
+        QCOMPARE(int(w.karte().Felder[4][176 - 3 * 16 - 3]), 22);
         QCOMPARE(w.schritte(), (QStringList{"Füllen", "Rechteck"}));
+    }
+
+    // The fill's region is what looks alike: the start-up meadow's codes
+    // 0..3 are one region, a tree on it is not. The hover preview shows every
+    // field the fill changes; a region too large for it is named instead.
+    void fillPreviewAndStartupMeadow()
+    {
+        Werkbank w(1);
+        for (int feld = 1; feld <= 176; ++feld)
+            w.karte().Felder[1][feld] = std::uint8_t(feld % 4);
+        w.karte().Felder[1][50] = 7;
+        w.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+        w.werkzeuge.bewegen(w.punkt(1, 1), 4);
+        QCOMPARE(w.werkzeuge.vorschau().size(), std::size_t(175));
+        w.werkzeuge.druecken(w.punkt(1, 1), 4);
+        w.werkzeuge.loslassen(w.punkt(1, 1));
+        QCOMPARE(w.anzahl(1, 4), 175);
+        QCOMPARE(int(w.karte().Felder[1][50]), 7);
+
+        Werkbank gross(16);
+        QSignalSpy hinweis(&gross.werkzeuge, &Werkzeugsteuerung::hinweis);
+        gross.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+        gross.werkzeuge.bewegen(gross.punkt(1, 1), 22);
+        QVERIFY(gross.werkzeuge.vorschau().empty());
+        QCOMPARE(hinweis.count(), 1);
+        QVERIFY(hinweis.first().first().toString().contains(QStringLiteral("2816 Felder")));
     }
 
     // A selection reports its size, is cut to the map, and travels through
