@@ -7,7 +7,7 @@
 # the program's --help texts.
 
 declare -A _zendaro_map_optionen=(
-    [new]="-o"
+    [new]="-o --seiten --name --zeitlimit"
     [check]="--kanten"
     [normalize]="-o"
     [render]="-o --tiles --scale"
@@ -19,6 +19,9 @@ declare -A _zendaro_map_werte=(
     [--tiles]=ordner
     [--scale]=frei
     [--kanten]=schalter
+    [--seiten]=frei
+    [--name]=frei
+    [--zeitlimit]=frei
 )
 
 _zendaro_map()

@@ -129,7 +129,7 @@ void TZendaroMain::NeueKarte1Click()
 {
     if (KarteGeaendert() && SaveBevorQuiting() == SpeicherAntwort::Abgebrochen)
         return;
-    Dialog1->NamenVorgeben(Unbenannt);
+    Dialog1->FuerNeueKarte(Unbenannt);
     if (Dialog1->exec() != QDialog::Accepted)
         return;
     Dokument->neu(Dialog1->Eigenschaften());

@@ -41,7 +41,7 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     m_paletten->setExclusive(true);
     ToolButton12->setChecked(true);
     trenner();
-    GestalterButton = knopf("GestalterButton", 11, "Landschaftsbox");
+    GestalterButton = knopf("GestalterButton", 11, "Landschafts-Box");
     GestalterButton->setCheckable(true);
     ToolButton17 = knopf("ToolButton17", 12, "Scripteditor starten");
     trenner();

@@ -3,6 +3,7 @@
 #include "bevelpanel.h"
 #include "bildschirmmitte.h"
 #include "fensterschrift.h"
+#include "groesseaendern.h"
 #include "karte.h"
 #include "platzierung.h"
 #include "spinedit.h"
@@ -11,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -21,7 +24,24 @@
 
 namespace {
 
-constexpr std::int32_t StandardFelder = 176;
+// "Die Seiten 5 bis 9 enthalten Gelände. Trotzdem verkleinern?", "Die Seite
+// 3 enthält ...", "Die Seiten 2, 5 und 7 enthalten ...".
+QString VerkleinernFrage(const std::vector<int> &seiten)
+{
+    const auto zahl = [](int seite) { return QString::number(seite); };
+    QString liste;
+    if (seiten.size() == 1) {
+        liste = QStringLiteral("Die Seite %1 enthält").arg(seiten.front());
+    } else if (seiten.back() - seiten.front() + 1 == int(seiten.size())) {
+        liste = QStringLiteral("Die Seiten %1 bis %2 enthalten").arg(seiten.front()).arg(seiten.back());
+    } else {
+        QStringList vorne;
+        for (auto it = seiten.begin(); it + 1 != seiten.end(); ++it)
+            vorne << zahl(*it);
+        liste = QStringLiteral("Die Seiten %1 und %2 enthalten").arg(vorne.join(QStringLiteral(", ")), zahl(seiten.back()));
+    }
+    return liste + QStringLiteral(" Gelände. Trotzdem verkleinern?");
+}
 
 } // namespace
 
@@ -33,8 +53,10 @@ TDialog1::TDialog1(const TKarte &karte, QWidget *parent) : QDialog(parent), m_ka
     setWindowModality(Qt::WindowModal);
     setFixedSize(378, 301);
     setFont(fensterSchrift(QStringLiteral("MS Sans Serif"), 11));
+    // Black text, but disabled controls and their labels stay grey.
     QPalette schwarz = palette();
-    schwarz.setColor(QPalette::WindowText, Qt::black);
+    schwarz.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    schwarz.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
     setPalette(schwarz);
 
     TabbedNotebook1 = platziert(new QTabWidget(this), "TabbedNotebook1", 4, 4, 365, 257);
@@ -48,7 +70,7 @@ TDialog1::TDialog1(const TKarte &karte, QWidget *parent) : QDialog(parent), m_ka
     BitBtn3->setDefault(true);
 
     connect(BitBtn4, &QPushButton::clicked, this, &TDialog1::hilfeAngefordert);
-    connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn3, &QPushButton::clicked, this, &TDialog1::BitBtn3Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -79,18 +101,19 @@ void TDialog1::seiteAllgemeinAnlegen()
               85);
     BtnBenutzerDefiniert = platziert(new QRadioButton(QStringLiteral("Benutzerdefiniert:"), seite),
                                      "BtnBenutzerDefiniert", 156, 144, 113, 17);
-    BtnBenutzerDefiniert->setEnabled(false);
     breiteFuerText(BtnBenutzerDefiniert, 320);
     BenutzerAnzahlSeiten = platziert(new SpinEdit(1, 16, 1, seite), "BenutzerAnzahlSeiten", 156, 164, 49, 22);
     BenutzerAnzahlSeiten->setEnabled(false);
-    BenutzerAnzahlSeiten->setReadOnly(true);
-    auto *label6 = platziert(new QLabel(QStringLiteral("virtuelle Seite(n)"), seite), "Label6", 212, 160, 39, 26);
-    label6->setWordWrap(true);
+    Label6 = platziert(new QLabel(QStringLiteral("virtuelle Seite(n)"), seite), "Label6", 212, 160, 39, 26);
+    Label6->setWordWrap(true);
+    Label6->setEnabled(false);
     // Room for its longest word in the installed font, which may be wider.
-    label6->resize(std::max(label6->width(), label6->fontMetrics().horizontalAdvance(QStringLiteral("virtuelle")) + 2),
-                   label6->height());
-    BenutzerAnzahlFelder = platziert(new SpinEdit(4, 1200, 176, seite), "BenutzerAnzahlFelder", 156, 192, 49, 22);
-    BenutzerAnzahlFelder->setEnabled(false);
+    Label6->resize(std::max(Label6->width(), Label6->fontMetrics().horizontalAdvance(QStringLiteral("virtuelle")) + 2),
+                   Label6->height());
+    // Every page holds 176 fields: the page size is fixed, and fields of
+    // another count would not fill it in whole square rows.
+    BenutzerAnzahlFelder = platziert(new SpinEdit(4, 1200, StandardFelder, seite), "BenutzerAnzahlFelder", 156, 192,
+                                     49, 22);
     BenutzerAnzahlFelder->setReadOnly(true);
     autoLabel(seite, "Label7", QStringLiteral("Felder"), 212, 200);
 
@@ -104,8 +127,21 @@ void TDialog1::seiteAllgemeinAnlegen()
     FeldGroesseEdit = platziert(new SpinEdit(5, 500, 40, seite), "FeldGroesseEdit", 56, 188, 49, 22);
     FeldGroesseEdit->setReadOnly(true);
 
-    for (QRadioButton *preset : {Btn1x176Felder, Btn4x176Felder, Btn9x176Felder, Btn16x176Felder})
-        connect(preset, &QRadioButton::clicked, this, [this] { m_groesseGewaehlt = true; });
+    for (QRadioButton *groesse :
+         {Btn1x176Felder, Btn4x176Felder, Btn9x176Felder, Btn16x176Felder, BtnBenutzerDefiniert})
+        connect(groesse, &QRadioButton::clicked, this, [this] { m_groesseGewaehlt = true; });
+    connect(BenutzerAnzahlSeiten, &SpinEdit::changed, this, [this] {
+        if (BtnBenutzerDefiniert->isChecked())
+            m_groesseGewaehlt = true;
+    });
+    connect(BtnBenutzerDefiniert, &QRadioButton::toggled, this, &TDialog1::BtnBenutzerDefiniertToggled);
+}
+
+// The page box counts only with its choice; its label greys with it.
+void TDialog1::BtnBenutzerDefiniertToggled(bool an)
+{
+    BenutzerAnzahlSeiten->setEnabled(an);
+    Label6->setEnabled(an);
 }
 
 void TDialog1::seiteRessourcenAnlegen()
@@ -141,13 +177,24 @@ void TDialog1::showEvent(QShowEvent *event)
 
 void TDialog1::FormShow()
 {
-    m_groesseGewaehlt = false;
     Edit1->setText(m_vorgabeName.value_or(m_karte.KartenName));
+    m_neueKarte = m_vorgabeName.has_value();
     m_vorgabeName.reset();
+    // Ready for typing the name at once, whoever opened the dialog.
+    TabbedNotebook1->setCurrentIndex(0);
+    Edit1->setFocus();
+    Edit1->selectAll();
     ZeitLimitEdit->setValue(m_karte.ZeitLimit);
     FeldGroesseEdit->setValue(m_karte.FeldGroesse);
+    m_groesseGewaehlt = false;
     if (m_karte.AnzahlFelder != StandardFelder)
         return;
+    // Picking the custom size starts from the map's own page count; loading
+    // it is no choice of the user's.
+    {
+        const QSignalBlocker laden(BenutzerAnzahlSeiten);
+        BenutzerAnzahlSeiten->setValue(m_karte.AnzahlSeiten);
+    }
     switch (m_karte.AnzahlSeiten) {
     case 1:
         Btn1x176Felder->setChecked(true);
@@ -163,13 +210,29 @@ void TDialog1::FormShow()
         break;
     default:
         BtnBenutzerDefiniert->setChecked(true);
-        BenutzerAnzahlSeiten->setValue(m_karte.AnzahlSeiten);
-        BenutzerAnzahlFelder->setValue(StandardFelder);
         break;
     }
 }
 
-void TDialog1::NamenVorgeben(const QString &name)
+// A smaller size that would drop terrain is confirmed first; "Nein" leaves
+// the dialog open for another choice. A new map has nothing to lose.
+void TDialog1::BitBtn3Click()
+{
+    const std::uint8_t seiten = Eigenschaften().seiten;
+    if (seiten != 0 && !m_neueKarte) {
+        const std::vector<int> verloren = SeitenMitGelaende(m_karte, seiten);
+        if (!verloren.empty()) {
+            QMessageBox frage(QMessageBox::Question, QStringLiteral("Bestätigen"),
+                              VerkleinernFrage(verloren), QMessageBox::Yes | QMessageBox::No, this);
+            frage.setDefaultButton(QMessageBox::No);
+            if (frage.exec() != QMessageBox::Yes)
+                return;
+        }
+    }
+    accept();
+}
+
+void TDialog1::FuerNeueKarte(const QString &name)
 {
     m_vorgabeName = name;
 }
@@ -183,6 +246,8 @@ KartenEigenschaften TDialog1::Eigenschaften() const
 
 std::uint8_t TDialog1::gewaehlteSeiten() const
 {
+    if (BtnBenutzerDefiniert->isChecked())
+        return std::uint8_t(std::clamp(BenutzerAnzahlSeiten->value(), 1, 16));
     if (Btn1x176Felder->isChecked())
         return 1;
     if (Btn4x176Felder->isChecked())

@@ -1,11 +1,36 @@
 #include "groesseaendern.h"
 
+#include "feldkatalog.h"
 #include "kartendokument.h"
 
+#include <algorithm>
 #include <memory>
 
+namespace {
+
+bool IstWiese(std::uint8_t code)
+{
+    return BildNummer(code) == BildNummer(1);
+}
+
+} // namespace
+
+std::vector<int> SeitenMitGelaende(const TKarte &karte, std::uint8_t seiten)
+{
+    const int felder = std::clamp(karte.AnzahlFelder, 0, MaxFelder);
+    std::vector<int> seitenMitGelaende;
+    for (int seite = 1; seite <= std::min<int>(karte.AnzahlSeiten, MaxSeiten); ++seite) {
+        const int bleibt = seite <= seiten ? std::min(felder, StandardFelder) : 0;
+        const auto &reihe = karte.Felder[seite];
+        if (std::any_of(reihe.begin() + 1 + bleibt, reihe.begin() + 1 + felder,
+                        [](std::uint8_t code) { return !IstWiese(code); }))
+            seitenMitGelaende.push_back(seite);
+    }
+    return seitenMitGelaende;
+}
+
 GroesseAendern::GroesseAendern(KartenDokument &dokument, std::uint8_t seiten, QUndoCommand *parent)
-    : QUndoCommand(QStringLiteral("Kartengröße"), parent), m_dokument(dokument),
+    : QUndoCommand(QStringLiteral("Größe"), parent), m_dokument(dokument),
       m_alt(masseVon(dokument.karte())), m_neu{}
 {
     // The resize rules live with the map; run them on a copy and keep what

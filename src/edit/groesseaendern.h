@@ -4,10 +4,21 @@
 
 #include <QUndoCommand>
 
+#include <vector>
+
 class KartenDokument;
 
-// Gives the map one of the standard sizes. Undo brings back the old sizes and
-// every field the new size overwrote, pages that went away included.
+// Fields on every page of a size the editor gives: 16 columns by 11 rows.
+constexpr std::int32_t StandardFelder = 176;
+
+// The pages whose terrain a change to `seiten` pages of 176 fields would
+// drop: pages beyond the new count, and kept pages cut below fields they use,
+// that hold anything but meadow (plain grass and the codes drawn like it).
+std::vector<int> SeitenMitGelaende(const TKarte &karte, std::uint8_t seiten);
+
+// Gives the map a size of 1 to 16 pages of 176 fields. Undo brings back the
+// old sizes and every field the new size overwrote, pages that went away
+// included.
 class GroesseAendern : public QUndoCommand
 {
 public:

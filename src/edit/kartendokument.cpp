@@ -126,8 +126,11 @@ void KartenDokument::eigenschaftenAendern(const KartenEigenschaften &eigenschaft
     auto schritt = std::make_unique<QUndoCommand>(QStringLiteral("Eigenschaften"));
     if (eigenschaften.name != m_karte.KartenName || eigenschaften.zeitLimit != m_karte.ZeitLimit)
         new EigenschaftenAendern(*this, eigenschaften.name, eigenschaften.zeitLimit, schritt.get());
-    if (eigenschaften.seiten != 0 && !HatStandardGroesse(m_karte, eigenschaften.seiten))
+    if (eigenschaften.seiten != 0 && !HatStandardGroesse(m_karte, eigenschaften.seiten)) {
+        // The size is what the user will look for in the history.
+        schritt->setText(QStringLiteral("Größe"));
         new GroesseAendern(*this, eigenschaften.seiten, schritt.get());
+    }
     if (schritt->childCount() > 0)
         m_verlauf.push(schritt.release());
 }

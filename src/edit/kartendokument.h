@@ -57,8 +57,9 @@ public:
     // stroke, if any). Fields that name nothing or already hold their code are
     // left out; when none remains, no step is added. True when a field changed.
     bool felderSetzen(const QString &name, std::span<const FeldCode> felder);
-    // The properties dialog's OK: name, time limit and a standard size as one
-    // step. Adds no step when nothing differs.
+    // The properties dialog's OK: name, time limit and size as one step,
+    // "Größe" when the size changes, else "Eigenschaften". Adds no step when
+    // nothing differs.
     void eigenschaftenAendern(const KartenEigenschaften &eigenschaften);
 
     // Only for undo commands, which change the map in their redo() and undo()

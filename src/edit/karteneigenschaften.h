@@ -5,11 +5,11 @@
 #include <cstdint>
 
 // What the properties dialog edits: name, time limit and, when the user
-// picked one, a standard size.
+// picked one, a size.
 struct KartenEigenschaften
 {
     QString name;
     std::int32_t zeitLimit = 0;
-    // Pages of the standard size chosen (176 fields each); 0 keeps the size.
+    // Pages chosen, 1 to 16 of 176 fields each; 0 keeps the size.
     std::uint8_t seiten = 0;
 };

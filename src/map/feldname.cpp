@@ -9,16 +9,15 @@ QString ohneKuerzel(const char *caption)
     return QString::fromUtf8(caption).remove(QLatin1Char('&'));
 }
 
+// The hint where the tile has one, so that the button's tooltip and every
+// other text name the tile alike; else the menu caption, after its submenu's
+// title unless it names the tile by itself.
 QString katalogName(const FeldTyp &typ)
 {
-    if (typ.menuePunkt) {
-        QString punkt = ohneKuerzel(typ.menuePunkt);
-        if (punkt.at(0).isUpper())
-            return punkt;
-        if (!typ.hinweis)
-            return ohneKuerzel(typ.menue) + QLatin1Char(' ') + punkt;
-    }
-    return QString::fromUtf8(typ.hinweis);
+    if (typ.hinweis)
+        return QString::fromUtf8(typ.hinweis);
+    const QString punkt = ohneKuerzel(typ.menuePunkt);
+    return punkt.at(0).isUpper() ? punkt : ohneKuerzel(typ.menue) + QLatin1Char(' ') + punkt;
 }
 
 } // namespace
@@ -33,9 +32,4 @@ QString FeldName(std::uint8_t code)
             return katalogName(typ);
     }
     return {};
-}
-
-QString FeldHinweis(const FeldTyp &typ)
-{
-    return typ.hinweis ? QString::fromUtf8(typ.hinweis) : ohneKuerzel(typ.menuePunkt);
 }

@@ -1,5 +1,6 @@
 #include "palettenleiste.h"
 
+#include "feldkatalog.h"
 #include "feldname.h"
 
 #include <QButtonGroup>
@@ -58,7 +59,7 @@ QWidget *TPalettenLeiste::seiteAnlegen(Palette palette, const QString &titel, st
             continue;
         auto *button = new QToolButton(seite);
         button->setObjectName(QString::fromUtf8(typ.button));
-        button->setToolTip(FeldHinweis(typ));
+        button->setToolTip(FeldName(typ.code));
         button->setIcon(QIcon(QStringLiteral(":/palette/%1").arg(typ.code)));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);

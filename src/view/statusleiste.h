@@ -9,11 +9,11 @@
 class QLabel;
 
 // What the status bar says about a pixel position of a page: "Seite 3 · Feld 45
-// (Zeile 3, Spalte 13) · Pures Wasser (22)", or just the page where the
+// (Zeile 3, Spalte 13) · einfaches Wasser-Feld (22)", or just the page where the
 // position lies on no field.
 QString FeldOrtText(const TKarte &karte, int seite, QPoint pos);
 
-// "Pures Wasser (22)"; a code without a name shows as "Feldtyp 95".
+// "einfaches Wasser-Feld (22)"; a code without a name shows as "Feldtyp 95".
 QString FeldtypText(std::uint8_t code);
 
 // The status bar StatusBar1: at the left the field under the pointer and,

@@ -5,7 +5,8 @@
 # the program through "&Beenden", which asks nothing once the map is saved.
 # Then once more: two strokes taken back with Ctrl+Z save the start-up map.
 # Then one click of "Pures Wasser" with the edge brush makes a pond, and a
-# second click diagonally beside it joins both into one consistent lake.
+# second click diagonally beside it joins both into one consistent lake. A
+# new map of two pages is made through the properties dialog.
 # Last, a run killed after painting: the next start offers the recovery copy,
 # and "Wiederherstellen" gives the painted map back.
 #   e2e_speichern.sh BIN_DIR   (the folder with zendaro, zendaro-map and the tile sheets)
@@ -153,6 +154,27 @@ wasser=$(tr -d '\r' < "$arbeit/teich.map" | awk '/^-?[0-9]+$/ { wert[++n] = $0 }
 [ "$wasser" = 3 ] || { echo "Wasserfelder nach zwei Klicks: $wasser" >&2; exit 1; }
 beenden
 
+# "Neue Karte..." of two pages: the name typed replaces the selected
+# "Unbenannt", the arrow keys reach "Benutzerdefiniert:" below the presets,
+# Tab its page box;
+# saved, the file holds two pages of meadow under that name.
+starten
+xdotool key ctrl+n
+warten 10 xdotool search --onlyvisible --name "^Karteneigenschaften$"
+sleep 0.6
+xdotool type --delay 20 "Zwei"
+xdotool key Tab Up Up Up Up Down Down Down Down Tab ctrl+a; xdotool type "2"; sleep 0.3
+[ -n "${E2E_GROESSE_BILD:-}" ] && import -window root "$E2E_GROESSE_BILD"
+xdotool key Return; sleep 0.6
+xdotool windowfocus "$fenster"; sleep 0.6
+xdotool key alt+d; sleep 0.6; xdotool key u; sleep 1
+xdotool type --delay 20 "$arbeit/zwei.map"
+xdotool key Return
+warten 10 test -s "$arbeit/zwei.map"
+"$bin/zendaro-map" check "$arbeit/zwei.map" | grep -F 'Name "Zwei", Zeitlimit 10 Runden, 2 Seiten zu 176 Feldern'
+[ "$(tr -d '\r' < "$arbeit/zwei.map" | tail -n 352 | sort -u)" = 1 ] || { echo "zwei.map ist nicht nur Gras" >&2; exit 1; }
+beenden
+
 # One field of sand, then the program is killed: the copy written at the
 # first change is offered at the next start, and saved it holds that field.
 starten
@@ -176,4 +198,4 @@ sand=$(tr -d '\r' < "$arbeit/gerettet.map" | awk '/^-?[0-9]+$/ { wert[++n] = $0 
   END { for (i = n - 703; i <= n; ++i) g += wert[i] == 51; print g }')
 [ "$sand" = 1 ] || { echo "Sandfelder nach Wiederherstellen: $sand" >&2; exit 1; }
 beenden
-echo "e2e: gespeichert, geprüft, zurückgenommen, Teiche gemalt, nach Absturz wiederhergestellt und beendet"
+echo "e2e: gespeichert, geprüft, zurückgenommen, Teiche gemalt, zwei Seiten angelegt, nach Absturz wiederhergestellt und beendet"

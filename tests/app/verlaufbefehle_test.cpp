@@ -175,7 +175,7 @@ private slots:
         QVERIFY(folge.alleBeantwortet());
         QCOMPARE(karte().KartenName, QStringLiteral("Insel"));
         QVERIFY(w->PaintBoxen[15]->isVisible());
-        QCOMPARE(rueckgaengig()->text(), QStringLiteral("&Rückgängig: Eigenschaften"));
+        QCOMPARE(rueckgaengig()->text(), QStringLiteral("&Rückgängig: Größe"));
 
         rueckgaengig()->trigger();
         QCOMPARE(datei(), vorher);

@@ -427,7 +427,7 @@ private slots:
         w->resize(1400, 1100);
         QTRY_VERIFY(w->ScrollBox1->viewport()->height() >= 880);
         w->Dokument->karteFuerBefehle().Felder[3][45] = 22;
-        const QString feld45 = QStringLiteral("Seite 3 · Feld 45 (Zeile 3, Spalte 13) · Pures Wasser (22)");
+        const QString feld45 = QStringLiteral("Seite 3 · Feld 45 (Zeile 3, Spalte 13) · einfaches Wasser-Feld (22)");
         // At every zoom the position over the same page pixel names the same
         // field.
         for (int prozent : {100, 50, 200}) {
@@ -468,7 +468,7 @@ private slots:
             tipps.insert(k->toolTip());
         }
         QCOMPARE(tipps.size(), knoepfe.size());
-        QCOMPARE(w->Panel1->GestalterButton->toolTip(), QStringLiteral("Landschaftsbox"));
+        QCOMPARE(w->Panel1->GestalterButton->toolTip(), QStringLiteral("Landschafts-Box"));
         QCOMPARE(w->Panel1->ToolButton17->toolTip(), QStringLiteral("Scripteditor starten"));
     }
 

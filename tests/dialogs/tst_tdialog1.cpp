@@ -3,7 +3,9 @@
 #include "tdialog1.h"
 
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -49,6 +51,8 @@ private slots:
     void eingabenLassenDieKarte();
     void zeitLimitEingabe();
     void groessenWahl();
+    void benutzerdefinierteGroesse();
+    void verkleinernFragtBeiGelaende();
     void execMitEnterSchliesst();
     void schliessenBegrenztZeitLimitNicht();
     void enterDruecktDenKnopfMitFokus();
@@ -77,7 +81,7 @@ void TestTDialog1::ladenDerStartkarte()
     QCOMPARE(karte.ZeitLimit, 0);
 
     // A name given for one showing stands in for the map's in that one only.
-    dialog.NamenVorgeben(QStringLiteral("Unbenannt"));
+    dialog.FuerNeueKarte(QStringLiteral("Unbenannt"));
     einmalZeigen(dialog);
     QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("Unbenannt"));
     QCOMPARE(karte.KartenName, QStringLiteral("Insel"));
@@ -97,7 +101,7 @@ void TestTDialog1::ladenSetztRadioNachSeitenzahl()
     einmalZeigen(dialog);
     auto *benutzer = dialog.findChild<QRadioButton *>("BtnBenutzerDefiniert");
     QVERIFY(benutzer->isChecked());
-    QVERIFY(!benutzer->isEnabled());
+    QVERIFY(benutzer->isEnabled());
     QVERIFY(!dialog.findChild<QRadioButton *>("Btn4x176Felder")->isChecked());
     QCOMPARE(dialog.findChild<SpinEdit *>("BenutzerAnzahlSeiten")->value(), 2);
     QCOMPARE(dialog.findChild<SpinEdit *>("BenutzerAnzahlFelder")->value(), 176);
@@ -225,18 +229,94 @@ void TestTDialog1::groessenWahl()
     QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(16));
 }
 
+// The custom size: its page box and label work, and grey, with the choice;
+// the box starts from the map's pages and reads 1 to 16 whatever is typed.
+void TestTDialog1::benutzerdefinierteGroesse()
+{
+    TKarte karte = standardKarte(4);
+    TDialog1 dialog(karte);
+    dialog.show();
+    auto *seiten = dialog.findChild<SpinEdit *>("BenutzerAnzahlSeiten");
+    auto *label6 = dialog.findChild<QLabel *>("Label6");
+    QVERIFY(!seiten->isEnabled() && !label6->isEnabled());
+    QVERIFY(label6->palette().color(QPalette::Disabled, QPalette::WindowText)
+            != label6->palette().color(QPalette::Active, QPalette::WindowText));
+    QCOMPARE(seiten->value(), 4);
+    QVERIFY(dialog.findChild<SpinEdit *>("BenutzerAnzahlFelder")->isReadOnly());
+
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("BtnBenutzerDefiniert"), Qt::LeftButton);
+    QVERIFY(seiten->isEnabled() && label6->isEnabled());
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(0));
+    QTest::keyClick(seiten->lineEdit(), Qt::Key_Down);
+    QTest::keyClick(seiten->lineEdit(), Qt::Key_Down);
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(2));
+    seiten->lineEdit()->selectAll();
+    QTest::keyClicks(seiten->lineEdit(), QStringLiteral("99"));
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(16));
+    QTest::mouseClick(dialog.findChild<QRadioButton *>("Btn1x176Felder"), Qt::LeftButton);
+    QVERIFY(!seiten->isEnabled() && !label6->isEnabled());
+    QCOMPARE(dialog.Eigenschaften().seiten, std::uint8_t(1));
+}
+
+// OK asks before a smaller size drops pages with terrain; "Nein" keeps the
+// dialog open. A new map and a shrink over meadow only are not asked about.
+void TestTDialog1::verkleinernFragtBeiGelaende()
+{
+    TKarte karte = standardKarte(9);
+    for (int seite = 1; seite <= 9; ++seite) {
+        karte.Felder[seite].fill(1);
+        karte.Felder[seite][7] = seite >= 5 ? 51 : 1;
+    }
+    TDialog1 dialog(karte);
+    const auto okMitAntwort = [&dialog](const char *groesse, QMessageBox::StandardButton antwort) {
+        QString frage;
+        ModalAntwort waehlen([&](QWidget *modal) {
+            QTest::mouseClick(modal->findChild<QRadioButton *>(groesse), Qt::LeftButton);
+            ModalAntwort beantworten([&](QWidget *box) {
+                frage = static_cast<QMessageBox *>(box)->text();
+                static_cast<QMessageBox *>(box)->button(antwort)->click();
+            });
+            QTest::mouseClick(modal->findChild<QPushButton *>("BitBtn3"), Qt::LeftButton);
+            if (modal->isVisible())
+                static_cast<QDialog *>(modal)->reject();
+        });
+        return std::pair{dialog.exec(), frage};
+    };
+    QCOMPARE(okMitAntwort("Btn4x176Felder", QMessageBox::No),
+             std::pair(int(QDialog::Rejected), QStringLiteral("Die Seiten 5 bis 9 enthalten Gelände. Trotzdem verkleinern?")));
+    QCOMPARE(okMitAntwort("Btn1x176Felder", QMessageBox::Yes),
+             std::pair(int(QDialog::Accepted), QStringLiteral("Die Seiten 5 bis 9 enthalten Gelände. Trotzdem verkleinern?")));
+    karte.Felder[6][7] = 1;
+    karte.Felder[8][7] = 1;
+    QCOMPARE(okMitAntwort("Btn4x176Felder", QMessageBox::No).second,
+             QStringLiteral("Die Seiten 5, 7 und 9 enthalten Gelände. Trotzdem verkleinern?"));
+    karte.Felder[5][7] = 1;
+    karte.Felder[7][7] = 1;
+    QCOMPARE(okMitAntwort("Btn4x176Felder", QMessageBox::No).second,
+             QStringLiteral("Die Seite 9 enthält Gelände. Trotzdem verkleinern?"));
+    karte.Felder[9][7] = 1;
+    QCOMPARE(okMitAntwort("Btn4x176Felder", QMessageBox::No), std::pair(int(QDialog::Accepted), QString()));
+    karte = standardKarte(9);
+    dialog.FuerNeueKarte(QStringLiteral("Unbenannt"));
+    QCOMPARE(okMitAntwort("Btn1x176Felder", QMessageBox::No), std::pair(int(QDialog::Accepted), QString()));
+}
+
 void TestTDialog1::execMitEnterSchliesst()
 {
     TKarte karte = standardKarte(4);
     TDialog1 dialog(karte);
+    // Typing goes into the name field and replaces the name, whichever
+    // control had the focus before.
+    dialog.findChild<QPushButton *>("BitBtn2")->setFocus();
     ModalAntwort antwort([](QWidget *modal) {
         auto *edit1 = modal->findChild<QLineEdit *>("Edit1");
+        QCOMPARE(modal->focusWidget(), edit1);
         QTest::keyClicks(edit1, QStringLiteral("X"));
         QTest::keyClick(edit1, Qt::Key_Return);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(antwort.answered());
-    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("InselX"));
+    QCOMPARE(dialog.Eigenschaften().name, QStringLiteral("X"));
 }
 
 // Closing the dialog is no leaving of the box within it: the typed value

@@ -1,3 +1,4 @@
+#include "groesseaendern.h"
 #include "kartendatei.h"
 #include "kartendokument.h"
 #include "testordner.h"
@@ -62,11 +63,11 @@ private slots:
         };
         schritt("Malen", [&] { strich(51, {A, B, {2, 3}, {4, 176}}); });
         schritt("Eigenschaften", [&] { dok->eigenschaftenAendern({"Insel", 120, 0}); });
-        schritt("Eigenschaften", [&] { dok->eigenschaftenAendern({"Insel", 120, 16}); });
+        schritt("Größe", [&] { dok->eigenschaftenAendern({"Insel", 120, 16}); });
         schritt("Malen", [&] { strich(22, {{10, 5}, {10, 6}, {16, 176}, A}); });
-        schritt("Eigenschaften", [&] { dok->eigenschaftenAendern({"Küste", 80, 1}); });
+        schritt("Größe", [&] { dok->eigenschaftenAendern({"Küste", 80, 1}); });
         schritt("Malen", [&] { strich(7, {{1, 176}}); });
-        schritt("Eigenschaften", [&] { dok->eigenschaftenAendern({"Küste", 80, 16}); });
+        schritt("Größe", [&] { dok->eigenschaftenAendern({"Küste", 80, 16}); });
         QCOMPARE(code({10, 5}), std::uint8_t(1));
         staende.last() = datei("ende.map");
         QCOMPARE(dok->verlauf().count(), namen.size());
@@ -85,6 +86,58 @@ private slots:
             QCOMPARE(text(), staende.at(i));
         }
         QCOMPARE(text(), ordner->lesen("ende.map"));
+    }
+
+    // A size of 1 to 16 pages: pages that stay keep their fields, new ones
+    // are plain grass, the terrain a shrink would drop is named beforehand,
+    // and the one step "Größe" goes back to the very bytes of before.
+    void groesseAendern_data()
+    {
+        QTest::addColumn<int>("vorher");
+        QTest::addColumn<int>("nachher");
+        QTest::addColumn<QList<int>>("gelaende"); // pages painted with sand first
+        QTest::addColumn<QList<int>>("verloren");
+        QTest::newRow("preset 4 -> 9") << 4 << 9 << QList<int>{1, 4} << QList<int>{};
+        QTest::newRow("preset 4 -> 1, terrain dropped") << 4 << 1 << QList<int>{1, 3} << QList<int>{3};
+        QTest::newRow("preset 9 -> 16") << 9 << 16 << QList<int>{9} << QList<int>{};
+        QTest::newRow("custom 1 -> 2") << 1 << 2 << QList<int>{1} << QList<int>{};
+        QTest::newRow("custom 4 -> 3, meadow dropped") << 4 << 3 << QList<int>{2} << QList<int>{};
+        QTest::newRow("custom 16 -> 6, terrain dropped") << 16 << 6 << QList<int>{6, 7, 9, 12} << QList<int>{7, 9, 12};
+        QTest::newRow("custom 2 -> 16") << 2 << 16 << QList<int>{2} << QList<int>{};
+        QTest::newRow("custom 9 -> 2, pages 5 to 9") << 9 << 2 << QList<int>{5, 6, 7, 8, 9} << QList<int>{5, 6, 7, 8, 9};
+    }
+
+    void groesseAendern()
+    {
+        QFETCH(int, vorher);
+        QFETCH(int, nachher);
+        QFETCH(QList<int>, gelaende);
+        QFETCH(QList<int>, verloren);
+        dok->neu({"Insel", 50, std::uint8_t(vorher)});
+        for (int seite : gelaende)
+            strich(51, {{std::uint8_t(seite), 1}, {std::uint8_t(seite), 176}});
+        const QByteArray alt = text();
+        const int schritte = dok->verlauf().count();
+
+        const std::vector<int> gefunden = SeitenMitGelaende(dok->karte(), std::uint8_t(nachher));
+        QCOMPARE(QList<int>(gefunden.begin(), gefunden.end()), verloren);
+        dok->eigenschaftenAendern({"Insel", 50, std::uint8_t(nachher)});
+        QCOMPARE(dok->verlauf().count(), schritte + 1);
+        QCOMPARE(dok->verlauf().undoText(), QStringLiteral("Größe"));
+        QCOMPARE(int(dok->karte().AnzahlSeiten), nachher);
+        QCOMPARE(dok->karte().AnzahlFelder, 176);
+        for (int seite = 1; seite <= nachher; ++seite) {
+            const bool sand = seite <= vorher && gelaende.contains(seite);
+            QCOMPARE(code({std::uint8_t(seite), 176}), std::uint8_t(sand ? 51 : 1));
+            QCOMPARE(code({std::uint8_t(seite), 2}), std::uint8_t(1));
+        }
+        const QByteArray neu = text();
+        QCOMPARE(neu.count("\r\n"), 9 + nachher * 176);
+
+        dok->verlauf().undo();
+        QCOMPARE(text(), alt);
+        dok->verlauf().redo();
+        QCOMPARE(text(), neu);
     }
 
     // However often a stroke passes a field, the step keeps the field's

@@ -287,6 +287,12 @@ void TestHelpViewer::contentsTreeFollowsAndOpensPages()
     tree.setCurrentIndex(wiese);
     QTest::keyClick(&tree, Qt::Key_Return);
     QCOMPARE(pageOf(*m_viewer), QStringLiteral("wiese.html"));
+
+    // One click opens a page.
+    const QModelIndex leiste = tree.indexOf(m_viewer->pageForContext(HilfeKontext::Statusleiste));
+    tree.scrollTo(leiste);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(leiste).center());
+    QCOMPARE(pageOf(*m_viewer), QStringLiteral("statusleiste.html"));
 }
 
 void TestHelpViewer::pagesRenderWithTheirStyleSheet()

@@ -39,6 +39,39 @@ private slots:
         QCOMPARE(lesen("neu.map"), ausgabe.out);
     }
 
+    // The options of new, each alone and together; the summary of check
+    // shows what was written.
+    void neuMitOptionen_data()
+    {
+        QTest::addColumn<QStringList>("optionen");
+        QTest::addColumn<QString>("zusammenfassung");
+        QTest::addColumn<QByteArray>("erstesFeld"); // code line of page 1, field 1
+        QTest::newRow("start-up map") << QStringList{} << "Name \"\", Zeitlimit 0 Runden, 4 Seiten" << QByteArray("0");
+        QTest::newRow("one page") << QStringList{"--seiten", "1"} << "Zeitlimit 0 Runden, 1 Seite zu 176 Feldern"
+                                  << QByteArray("1");
+        QTest::newRow("two pages") << QStringList{"--seiten", "2"} << "2 Seiten zu 176 Feldern, Seite 640 × 440"
+                                   << QByteArray("1");
+        QTest::newRow("sixteen pages, name, time limit")
+            << QStringList{"--zeitlimit", "200", "--seiten", "16", "--name", "Grünes Tal"}
+            << "Name \"Grünes Tal\", Zeitlimit 200 Runden, 16 Seiten" << QByteArray("1");
+        QTest::newRow("start-up map named") << QStringList{"--name", "-Insel-", "--zeitlimit", "10"}
+                                            << "Name \"-Insel-\", Zeitlimit 10 Runden, 4 Seiten" << QByteArray("0");
+    }
+
+    void neuMitOptionen()
+    {
+        QFETCH(QStringList, optionen);
+        QFETCH(QString, zusammenfassung);
+        QFETCH(QByteArray, erstesFeld);
+        const Lauf neu = starten(QStringList{"new", "-o", pfad("n.map")} + optionen);
+        QCOMPARE(neu.ende, 0);
+        QVERIFY(neu.err.isEmpty());
+        const Lauf pruefen = starten({"check", pfad("n.map")});
+        QCOMPARE(pruefen.ende, 0);
+        QVERIFY2(QString::fromUtf8(pruefen.out).contains(zusammenfassung), pruefen.out.constData());
+        QCOMPARE(lesen("n.map").split('\n').at(9).trimmed(), erstesFeld);
+    }
+
     void pruefenMeldetDreiFaelle()
     {
         starten({"new", "-o", pfad("gut.map")});
@@ -202,7 +235,8 @@ private slots:
         QByteArray karte = "Kronvale 1.0 Karte\r\n(c) 1996, Plexadyne/Corvanthe\r\n\r\n0\r\n80\r\n40\r\n2\r\n3\r\n40\r\n";
         karte += "22\r\n51\r\n1\r\n22\r\n51\r\n1\r\n";
         schreiben("drei.map", karte);
-        const Lauf lauf = starten({"render", pfad("drei.map"), "-o", pfad("drei.png"), "--tiles", QStringLiteral(ZENDARO_TILES_DIR)});
+        // The picture may follow the map without -o.
+        const Lauf lauf = starten({"render", pfad("drei.map"), pfad("drei.png"), "--tiles", QStringLiteral(ZENDARO_TILES_DIR)});
         QCOMPARE(lauf.ende, 0);
         const QImage bild(pfad("drei.png"));
         QCOMPARE(bild.size(), QSize(160, 80));
@@ -286,7 +320,11 @@ private slots:
             {"render", "a.map", "-o", "b.png", "--scale", "nan"}, {"render", "a.map", "-o", "b.png", "--scale", "0"},
             {"render", "a.map", "-o", "b.png", "--scale", "1e-9"}, {"render", "a.map", "-o", "b.png", "--scale", "1e400"},
             {"render", "a.map", "-o", "b.png", "--scale", "-inf"}, {"render", "a.map", "-o", "b.jpg"},
-            {"render", "a.map", "-o", "b"}, {"render", "a.map", "-o", "b.png.txt"}};
+            {"render", "a.map", "-o", "b"}, {"render", "a.map", "-o", "b.png.txt"}, {"render", "a.map", "b.jpg"},
+            {"render", "a.map", "b.png", "c.png"}, {"render", "a.map", "b.png", "-o", "c.png"},
+            {"new", "--seiten", "0"}, {"new", "--seiten", "17"}, {"new", "--seiten", "2x"}, {"new", "--seiten"},
+            {"new", "--zeitlimit", "9"}, {"new", "--zeitlimit", "201"}, {"new", "--name"}, {"new", "b.map"},
+            {"check", "a.map", "--seiten", "2"}};
         starten({"new", "-o", pfad("a.map")});
         for (const QStringList &args : falsch) {
             const Lauf lauf = starten(args);

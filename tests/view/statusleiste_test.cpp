@@ -1,3 +1,4 @@
+#include "feldkatalog.h"
 #include "feldname.h"
 #include "statusleiste.h"
 
@@ -21,13 +22,13 @@ private slots:
         QTest::addColumn<QString>("text");
         const QSize standard(640, 440);
         QTest::newRow("standard page 3") << standard << 40 << 176 << 3 << QPoint(500, 90) << 22
-                                         << "Seite 3 · Feld 45 (Zeile 3, Spalte 13) · Pures Wasser (22)";
+                                         << "Seite 3 · Feld 45 (Zeile 3, Spalte 13) · einfaches Wasser-Feld (22)";
         QTest::newRow("first pixel") << standard << 40 << 176 << 1 << QPoint(0, 0) << 7
                                      << "Seite 1 · Feld 1 (Zeile 1, Spalte 1) · Baum (7)";
         QTest::newRow("last pixel of page 16") << standard << 40 << 176 << 16 << QPoint(639, 439) << 2
                                                << "Seite 16 · Feld 176 (Zeile 11, Spalte 16) · Wiese nur Gras (2)";
         QTest::newRow("21 columns of 30") << standard << 30 << 294 << 9 << QPoint(629, 35) << 26
-                                          << "Seite 9 · Feld 42 (Zeile 2, Spalte 21) · Ufer oben (26)";
+                                          << "Seite 9 · Feld 42 (Zeile 2, Spalte 21) · Ufer oben, Meer unten (26)";
         QTest::newRow("strip right of the columns") << standard << 30 << 294 << 9 << QPoint(635, 35) << 26
                                                     << "Seite 9";
         QTest::newRow("small fields") << QSize(400, 200) << 25 << 128 << 2 << QPoint(399, 199) << 200
@@ -71,6 +72,8 @@ private slots:
         QCOMPARE(FeldName(51), QStringLiteral("einfaches Sandfeld"));
         QCOMPARE(FeldName(59), QStringLiteral("Sand mit Steinen"));
         QCOMPARE(FeldName(100), QStringLiteral("Straßen-Feld"));
+        QCOMPARE(FeldName(19), QStringLiteral("See-Feld"));
+        QCOMPARE(FeldName(4), QStringLiteral("Wiese mit Blumen"));
     }
 
     void rightSideAndSelection()
@@ -78,7 +81,7 @@ private slots:
         TStatusLeiste leiste;
         leiste.feldtypZeigen(22);
         leiste.werkzeugZeigen(QStringLiteral("Pinsel"));
-        QCOMPARE(leiste.aktuellText(), QStringLiteral("Pures Wasser (22) · Pinsel"));
+        QCOMPARE(leiste.aktuellText(), QStringLiteral("einfaches Wasser-Feld (22) · Pinsel"));
         QVERIFY(leiste.auswahlText().isEmpty());
         leiste.setAuswahlGroesse(5, 3);
         QCOMPARE(leiste.auswahlText(), QStringLiteral("Auswahl 5 × 3 Felder"));

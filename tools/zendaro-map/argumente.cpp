@@ -2,6 +2,21 @@
 
 #include "bildformat.h"
 
+namespace {
+
+// A whole number from `von` to `bis`; 0 with the usage error set otherwise.
+int GanzeZahl(const QString &option, const QString &wert, int von, int bis, QString &fehler)
+{
+    bool ok = false;
+    const int zahl = wert.toInt(&ok);
+    if (ok && zahl >= von && zahl <= bis)
+        return zahl;
+    fehler = QStringLiteral("%1 erwartet eine ganze Zahl von %2 bis %3, nicht %4").arg(option).arg(von).arg(bis).arg(wert);
+    return 0;
+}
+
+} // namespace
+
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
 {
     Argumente a;
@@ -32,6 +47,12 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
             a.ausgabe = wert;
         } else if (wort == QLatin1String("--tiles")) {
             a.kacheln = wert;
+        } else if (wort == QLatin1String("--name")) {
+            a.name = wert;
+        } else if (wort == QLatin1String("--seiten")) {
+            a.seiten = GanzeZahl(wort, wert, 1, 16, a.fehler);
+        } else if (wort == QLatin1String("--zeitlimit")) {
+            a.zeitLimit = GanzeZahl(wort, wert, 10, 200, a.fehler);
         } else {
             bool ok = false;
             a.massstab = wert.toDouble(&ok);
@@ -41,6 +62,8 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
                 return a;
             }
         }
+        if (!a.fehler.isEmpty())
+            return a;
     }
     return a;
 }

@@ -14,10 +14,14 @@ struct Argumente
     QString kacheln;  // --tiles
     double massstab = 1.0; // --scale
     bool kanten = false;   // --kanten, a switch without a value
+    int seiten = 0;   // --seiten, 1..16; 0 when not given
+    std::optional<QString> name; // --name
+    std::optional<int> zeitLimit; // --zeitlimit, 10..200
     bool hilfe = false;
     QString fehler;
 };
 
 // Parses `args` (the words after the subcommand). `erlaubt` lists the options
-// the subcommand accepts, from "-o", "--tiles", "--scale", "--kanten".
+// the subcommand accepts, from "-o", "--tiles", "--scale", "--kanten",
+// "--seiten", "--name", "--zeitlimit".
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt);

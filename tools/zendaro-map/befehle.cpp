@@ -62,7 +62,14 @@ int KantenMelden(const TKarte &karte, Ausgaben io)
 int NeuBefehl(const Argumente &a, Ausgaben io)
 {
     auto karte = std::make_unique<TKarte>();
-    StandardFelderAnlegen(*karte);
+    if (a.seiten > 0) {
+        // From an empty grid, every page is new and so plain grass.
+        StandardGroesseSetzen(*karte, std::uint8_t(a.seiten));
+    } else {
+        StandardFelderAnlegen(*karte);
+    }
+    karte->KartenName = a.name.value_or(karte->KartenName);
+    karte->ZeitLimit = a.zeitLimit.value_or(karte->ZeitLimit);
     if (a.ausgabe.isEmpty()) {
         const QByteArray text = KartenText(*karte, karte->KartenName);
         // Unbuffered, so a full disk or a closed pipe shows at write() and

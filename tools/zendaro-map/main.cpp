@@ -21,6 +21,7 @@ struct Befehl
     QStringList optionen;
     int positionen; // required positional arguments
     bool ausgabePflicht;
+    bool ausgabeAlsPosition; // the output may follow as one more positional argument
     std::function<int(const Argumente &, Ausgaben)> ausfuehren;
     QString (*aufrufFehler)(const Argumente &) = nullptr; // further usage checks
 };
@@ -38,10 +39,14 @@ const char *kUebersicht =
 
 const Befehl kBefehle[] = {
     {"new",
-     "Aufruf: zendaro-map new [-o DATEI]\n"
+     "Aufruf: zendaro-map new [-o DATEI] [--seiten N] [--name TEXT] [--zeitlimit N]\n"
      "Schreibt die Startkarte (4 Seiten zu 176 Feldern, leerer Name, Zeitlimit 0)\n"
-     "nach DATEI oder auf die Standardausgabe.\n",
-     {"-o"}, 0, false, NeuBefehl},
+     "nach DATEI oder auf die Standardausgabe.\n"
+     "--seiten     statt dessen eine neue Karte aus N Seiten (1 bis 16) zu 176\n"
+     "             Feldern nur Gras, wie \"Neue Karte...\" im Editor\n"
+     "--name       Name der Karte\n"
+     "--zeitlimit  Zeitlimit in Runden, 10 bis 200\n",
+     {"-o", "--seiten", "--name", "--zeitlimit"}, 0, false, false, NeuBefehl},
     {"check",
      "Aufruf: zendaro-map check DATEI [--kanten]\n"
      "Prüft eine Kartendatei und gibt eine Zusammenfassung aus.\n"
@@ -49,15 +54,15 @@ const Befehl kBefehle[] = {
      "          nicht zu einem Nachbarn passt (Seite, Feld, Zeile, Spalte)\n"
      "Rückgabe: 0 gültige Karte, 1 keine gültige Karte oder (mit --kanten)\n"
      "Kantenfehler, 2 Ein-/Ausgabefehler.\n",
-     {"--kanten"}, 1, false, PruefBefehl},
+     {"--kanten"}, 1, false, false, PruefBefehl},
     {"normalize",
      "Aufruf: zendaro-map normalize DATEI [-o AUSGABE]\n"
      "Liest eine Karte und schreibt sie in der Normalform zurück (nach AUSGABE,\n"
      "sonst über DATEI).\n"
      "Rückgabe: 0 geschrieben, 1 keine gültige Karte, 2 Ein-/Ausgabefehler.\n",
-     {"-o"}, 1, false, NormalisierBefehl},
+     {"-o"}, 1, false, false, NormalisierBefehl},
     {"render",
-     "Aufruf: zendaro-map render DATEI -o BILD.png|BILD.bmp [--tiles ORDNER] [--scale F]\n"
+     "Aufruf: zendaro-map render DATEI [-o] BILD.png|BILD.bmp [--tiles ORDNER] [--scale F]\n"
      "Zeichnet alle Seiten in ihrer quadratischen Anordnung als ein Bild; die\n"
      "Endung von BILD wählt PNG oder BMP.\n"
      "--tiles  Ordner mit Scene1.scn, Scene2.scn, Scene3.scn\n"
@@ -65,7 +70,7 @@ const Befehl kBefehle[] = {
      "--scale  Maßstab von 0.01 bis 8, Vorgabe 1\n"
      "Rückgabe: 0 geschrieben, 1 keine gültige Karte oder ein Bild über\n"
      "100000000 Pixel, 2 Ein-/Ausgabefehler.\n",
-     {"-o", "--tiles", "--scale"}, 1, true, ZeichenBefehl, ZeichenAufrufFehler},
+     {"-o", "--tiles", "--scale"}, 1, true, true, ZeichenBefehl, ZeichenAufrufFehler},
 };
 
 // What a command printed must reach its reader: a full disk or a closed pipe
@@ -106,7 +111,9 @@ int main(int argc, char *argv[])
     for (const Befehl &befehl : kBefehle) {
         if (name != QLatin1String(befehl.name))
             continue;
-        const Argumente a = ArgumenteLesen(args, befehl.optionen);
+        Argumente a = ArgumenteLesen(args, befehl.optionen);
+        if (befehl.ausgabeAlsPosition && a.ausgabe.isEmpty() && a.positionen.size() == befehl.positionen + 1)
+            a.ausgabe = a.positionen.takeLast();
         if (a.hilfe) {
             out << befehl.hilfe;
             return Ende::Ok;

@@ -72,6 +72,12 @@ HelpWindow::HelpWindow(QHelpEngine &engine, const QUrl &homePage, QWidget *paren
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
 
     connect(m_contentsTree, &QHelpContentWidget::linkActivated, this, &HelpWindow::showPage);
+    // One click opens a page, as in other help browsers; activation alone
+    // would wait for a double click.
+    connect(m_contentsTree, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (const QHelpContentItem *item = m_engine.contentModel()->contentItemAt(index))
+            showPage(item->url());
+    });
     connect(m_engine.contentModel(), &QHelpContentModel::contentsCreated, this, &HelpWindow::contentsReady);
     connect(m_engine.indexModel(), &QHelpIndexModel::indexCreated, this, &HelpWindow::indexReady);
 }
