@@ -94,13 +94,19 @@ void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
 
 void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
 {
-    const QPoint zelle = FeldRaster(karte()).zelleBei(kartenPixel);
+    const FeldRaster raster(karte());
+    const QPoint zelle = raster.zelleBei(kartenPixel);
     m_zeiger = kartenPixel;
     if (!m_gedrueckt) {
         m_feldtyp = code;
-        hoverZeigen(zelle);
+        if (raster.amSeitenrand(kartenPixel))
+            vorschauSetzen({});
+        else
+            hoverZeigen(zelle);
         return;
     }
+    if (raster.amSeitenrand(kartenPixel))
+        return;
     if (zelle == m_letzte)
         return;
     if (m_werkzeug == Werkzeug::Pinsel) {

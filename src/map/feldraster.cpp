@@ -73,6 +73,14 @@ QPoint FeldRaster::zelleBei(QPoint kartenPixel) const
     return {seiteX * m_schrittX + spalte, seiteY * m_schrittY + zeile};
 }
 
+bool FeldRaster::amSeitenrand(QPoint kartenPixel) const
+{
+    if (m_breite <= 0 || m_hoehe <= 0)
+        return false;
+    return kartenPixel.x() == abgerundet(kartenPixel.x(), m_breite) * m_breite
+           || kartenPixel.y() == abgerundet(kartenPixel.y(), m_hoehe) * m_hoehe;
+}
+
 QRect FeldRaster::pixel(QPoint zelle) const
 {
     const int seiteX = abgerundet(zelle.x(), m_schrittX);

@@ -35,6 +35,9 @@ public:
     QPoint zelleBei(QPoint kartenPixel) const;
     // The square of a cell in map pixels.
     QRect pixel(QPoint zelle) const;
+    // True on the first pixel column or row of a page, where a press paints
+    // nothing: neither do moves, and no preview shows there.
+    bool amSeitenrand(QPoint kartenPixel) const;
 
     // Cell index for per-cell tables: y * width + x.
     int index(QPoint zelle) const { return zelle.y() * m_groesse.width() + zelle.x(); }

@@ -86,6 +86,43 @@ private slots:
         QCOMPARE(w.schritte(), QStringList{"Malen"});
     }
 
+    // A press at page pixel X < 1 or Y < 1 paints nothing, so a move there
+    // paints nothing either and shows no preview: the line goes on from the
+    // last field painted once the pointer is inside again.
+    void ersteZeileUndSpalteMalenNichts_data()
+    {
+        QTest::addColumn<QPoint>("von");   // page pixels of page 1
+        QTest::addColumn<QPoint>("nach");
+        QTest::addColumn<int>("ungemalt"); // field of page 1 under `nach`
+        QTest::newRow("up to the top row") << QPoint(340, 45) << QPoint(340, 0) << 9;
+        QTest::newRow("left to the first column") << QPoint(45, 100) << QPoint(0, 100) << 33;
+        QTest::newRow("into the corner") << QPoint(45, 45) << QPoint(0, 0) << 1;
+    }
+
+    void ersteZeileUndSpalteMalenNichts()
+    {
+        QFETCH(QPoint, von);
+        QFETCH(QPoint, nach);
+        QFETCH(int, ungemalt);
+        Werkbank w(1);
+        w.werkzeuge.setKantenAutomatisch(false);
+        w.werkzeuge.bewegen(nach, 51);
+        QVERIFY(w.werkzeuge.vorschau().empty());
+        w.werkzeuge.bewegen(von, 51);
+        QVERIFY(!w.werkzeuge.vorschau().empty());
+        w.werkzeuge.bewegen(nach, 51);
+        QVERIFY(w.werkzeuge.vorschau().empty());
+        w.werkzeuge.druecken(von, 51);
+        w.werkzeuge.bewegen(nach, 51);
+        w.werkzeuge.loslassen(nach);
+        QCOMPARE(int(w.karte().Felder[1][ungemalt]), 1);
+        QCOMPARE(w.anzahl(1, 51), 1);
+        // One pixel further in, the field is painted.
+        w.werkzeuge.druecken(von, 51);
+        w.werkzeuge.loslassen(nach + QPoint(nach.x() == 0 ? 1 : 0, nach.y() == 0 ? 1 : 0));
+        QCOMPARE(int(w.karte().Felder[1][ungemalt]), 51);
+    }
+
     // Fill and rectangle are one step each; the rectangle outlines while it
     // is dragged and fills only what lies on the map.
     void fillAndRectangle()
