@@ -136,6 +136,10 @@ void TZendaroMain::oberflaecheAnlegen()
     ZoomAnzeige = new QLabel(StatusBar1);
     ZoomAnzeige->setObjectName(QStringLiteral("ZoomAnzeige"));
     ZoomAnzeige->setToolTip(QStringLiteral("Zoom"));
+    // Room for the widest step from the start: the bar must not cut the figure.
+    ZoomAnzeige->setContentsMargins(3, 0, 3, 0);
+    ZoomAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ZoomAnzeige->setMinimumWidth(ZoomAnzeige->fontMetrics().horizontalAdvance(QStringLiteral("400 %")) + 8);
     StatusBar1->addPermanentWidget(ZoomAnzeige);
     ScrollBox1->viewport()->installEventFilter(this);
 

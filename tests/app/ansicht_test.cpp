@@ -93,6 +93,8 @@ private slots:
         QFETCH(int, feld);
         w->ZoomSetzen(prozent, {});
         QCOMPARE(w->ZoomAnzeige->text(), QStringLiteral("%1 %").arg(prozent));
+        QVERIFY(w->ZoomAnzeige->contentsRect().width()
+                >= w->ZoomAnzeige->fontMetrics().horizontalAdvance(QStringLiteral("400 %")));
         QCOMPARE(this->seite(seite)->width(), 640 * prozent / 100);
         w->AktuellerFeldtyp = 200;
         const TKarte vorher = w->Dokument->karte();
