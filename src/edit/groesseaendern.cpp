@@ -29,20 +29,32 @@ std::vector<int> SeitenMitGelaende(const TKarte &karte, std::uint8_t seiten)
     return seitenMitGelaende;
 }
 
-GroesseAendern::GroesseAendern(KartenDokument &dokument, std::uint8_t seiten, QUndoCommand *parent)
-    : QUndoCommand(QStringLiteral("Größe"), parent), m_dokument(dokument),
-      m_alt(masseVon(dokument.karte())), m_neu{}
+namespace {
+
+// The resize rules live with the map; they run on a copy.
+std::unique_ptr<TKarte> mitStandardGroesse(const TKarte &karte, std::uint8_t seiten)
 {
-    // The resize rules live with the map; run them on a copy and keep what
-    // they changed.
-    const TKarte &karte = dokument.karte();
     auto neu = std::make_unique<TKarte>(karte);
     StandardGroesseSetzen(*neu, seiten);
-    m_neu = masseVon(*neu);
+    return neu;
+}
+
+} // namespace
+
+GroesseAendern::GroesseAendern(KartenDokument &dokument, std::uint8_t seiten, QUndoCommand *parent)
+    : GroesseAendern(dokument, *mitStandardGroesse(dokument.karte(), seiten), QStringLiteral("Größe"), parent)
+{
+}
+
+GroesseAendern::GroesseAendern(KartenDokument &dokument, const TKarte &neu, const QString &name,
+                               QUndoCommand *parent)
+    : QUndoCommand(name, parent), m_dokument(dokument), m_alt(masseVon(dokument.karte())), m_neu(masseVon(neu))
+{
+    const TKarte &karte = dokument.karte();
     for (int seite = 1; seite <= MaxSeiten; ++seite)
         for (int feld = 1; feld <= MaxFelder; ++feld)
-            if (neu->Felder[seite][feld] != karte.Felder[seite][feld])
-                m_felder.eintragen({std::uint8_t(seite), feld}, karte.Felder[seite][feld], neu->Felder[seite][feld]);
+            if (neu.Felder[seite][feld] != karte.Felder[seite][feld])
+                m_felder.eintragen({std::uint8_t(seite), feld}, karte.Felder[seite][feld], neu.Felder[seite][feld]);
 }
 
 GroesseAendern::Masse GroesseAendern::masseVon(const TKarte &karte)

@@ -16,13 +16,16 @@ constexpr std::int32_t StandardFelder = 176;
 // that hold anything but meadow (plain grass and the codes drawn like it).
 std::vector<int> SeitenMitGelaende(const TKarte &karte, std::uint8_t seiten);
 
-// Gives the map a size of 1 to 16 pages of 176 fields. Undo brings back the
-// old sizes and every field the new size overwrote, pages that went away
-// included.
+// Gives the map a size of 1 to 16 pages of 176 fields, or the sizes and
+// fields of another map. Undo brings back the old sizes and every field the
+// new size overwrote, pages that went away included.
 class GroesseAendern : public QUndoCommand
 {
 public:
     GroesseAendern(KartenDokument &dokument, std::uint8_t seiten, QUndoCommand *parent = nullptr);
+    // Takes the page geometry and every field of `neu`; name and time limit
+    // stay.
+    GroesseAendern(KartenDokument &dokument, const TKarte &neu, const QString &name, QUndoCommand *parent = nullptr);
 
     void undo() override;
     void redo() override;

@@ -7,6 +7,7 @@
 #include "kartendatei.h"
 
 #include <algorithm>
+#include <memory>
 
 KartenDokument::KartenDokument(QObject *parent) : QObject(parent)
 {
@@ -133,4 +134,11 @@ void KartenDokument::eigenschaftenAendern(const KartenEigenschaften &eigenschaft
     }
     if (schritt->childCount() > 0)
         m_verlauf.push(schritt.release());
+}
+
+void KartenDokument::zufallskarteAnlegen(const ZufallskartenEinstellungen &einstellungen)
+{
+    auto neu = std::make_unique<TKarte>(m_karte);
+    ZufallskarteErzeugen(*neu, einstellungen);
+    m_verlauf.push(new GroesseAendern(*this, *neu, QStringLiteral("Zufallskarte")));
 }

@@ -3,6 +3,7 @@
 #include "feldaenderungen.h"
 #include "karte.h"
 #include "karteneigenschaften.h"
+#include "zufallskarte.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -61,6 +62,9 @@ public:
     // "Größe" when the size changes, else "Eigenschaften". Adds no step when
     // nothing differs.
     void eigenschaftenAendern(const KartenEigenschaften &eigenschaften);
+    // Replaces size and fields with a random map as one step "Zufallskarte";
+    // name and time limit stay.
+    void zufallskarteAnlegen(const ZufallskartenEinstellungen &einstellungen);
 
     // Only for undo commands, which change the map in their redo() and undo()
     // and report it through the signals below.

@@ -48,7 +48,7 @@ private slots:
         dok->startKarteAnlegen();
     }
 
-    // Strokes, properties and sizes 4 -> 16 -> 1 -> 16 pages, taken back one
+    // Strokes, a random map, properties and sizes 4 -> 9 -> 16 -> 1 -> 16 pages, taken back one
     // step at a time to the very file written before the first change, and
     // done again to the file written after the last. Growing again after the
     // shrink overwrites page 10, whose painted fields only the history keeps.
@@ -62,6 +62,7 @@ private slots:
             namen << name;
         };
         schritt("Malen", [&] { strich(51, {A, B, {2, 3}, {4, 176}}); });
+        schritt("Zufallskarte", [&] { dok->zufallskarteAnlegen({9, 20, 15, 15, 2, true, 5}); });
         schritt("Eigenschaften", [&] { dok->eigenschaftenAendern({"Insel", 120, 0}); });
         schritt("Größe", [&] { dok->eigenschaftenAendern({"Insel", 120, 16}); });
         schritt("Malen", [&] { strich(22, {{10, 5}, {10, 6}, {16, 176}, A}); });
@@ -80,7 +81,7 @@ private slots:
         }
         QVERIFY(!dok->verlauf().canUndo());
         QCOMPARE(text(), ordner->lesen("anfang.map"));
-        QCOMPARE(anordnung.size(), 3);
+        QCOMPARE(anordnung.size(), 4);
         for (int i = 1; i <= namen.size(); ++i) {
             dok->verlauf().redo();
             QCOMPARE(text(), staende.at(i));

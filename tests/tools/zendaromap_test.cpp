@@ -72,6 +72,18 @@ private slots:
         QCOMPARE(lesen("n.map").split('\n').at(9).trimmed(), erstesFeld);
     }
 
+    // The same settings write the same bytes; the file is a map of the
+    // pages asked for.
+    void zufallskarteIstWiederholbar()
+    {
+        const QStringList einstellungen = {"generate", "--seiten", "9", "--seed", "4711", "--wasser", "30",
+                                           "--sand", "10", "--wald", "20", "--strassen", "3", "--varianten", "0"};
+        QCOMPARE(starten(einstellungen + QStringList{"-o", pfad("zufall1.map")}).ende, 0);
+        QCOMPARE(starten(einstellungen + QStringList{"-o", pfad("zufall2.map")}).ende, 0);
+        QCOMPARE(lesen("zufall1.map"), lesen("zufall2.map"));
+        QVERIFY(starten({"check", pfad("zufall1.map")}).out.contains("9 Seiten zu 176 Feldern"));
+    }
+
     void pruefenMeldetDreiFaelle()
     {
         starten({"new", "-o", pfad("gut.map")});
@@ -324,7 +336,12 @@ private slots:
             {"render", "a.map", "b.png", "c.png"}, {"render", "a.map", "b.png", "-o", "c.png"},
             {"new", "--seiten", "0"}, {"new", "--seiten", "17"}, {"new", "--seiten", "2x"}, {"new", "--seiten"},
             {"new", "--zeitlimit", "9"}, {"new", "--zeitlimit", "201"}, {"new", "--name"}, {"new", "b.map"},
-            {"check", "a.map", "--seiten", "2"}};
+            {"check", "a.map", "--seiten", "2"},
+            {"generate", "--seed", "1", "-o", "b.map"}, {"generate", "--seiten", "4", "-o", "b.map"},
+            {"generate", "--seiten", "4", "--seed", "1"}, {"generate", "--seiten", "17", "--seed", "1", "-o", "b.map"},
+            {"generate", "--seiten", "4", "--seed", "-1", "-o", "b.map"},
+            {"generate", "--seiten", "4", "--seed", "1", "--wasser", "61", "-o", "b.map"},
+            {"generate", "--seiten", "4", "--seed", "1", "--strassen", "zwei", "-o", "b.map"}};
         starten({"new", "-o", pfad("a.map")});
         for (const QStringList &args : falsch) {
             const Lauf lauf = starten(args);
@@ -332,9 +349,9 @@ private slots:
             QVERIFY(!lauf.err.isEmpty());
             QVERIFY(lauf.out.isEmpty());
         }
-        for (const char *bild : {"b.png", "b.jpg", "b", "b.png.txt"})
+        for (const char *bild : {"b.png", "b.jpg", "b", "b.png.txt", "b.map"})
             QVERIFY2(!QFile::exists(pfad(bild)), bild);
-        for (const char *befehl : {"new", "check", "normalize", "render"}) {
+        for (const char *befehl : {"new", "check", "normalize", "render", "generate"}) {
             const Lauf hilfe = starten({befehl, "--help"});
             QCOMPARE(hilfe.ende, 0);
             QVERIFY(hilfe.out.startsWith("Aufruf: zendaro-map " + QByteArray(befehl)));

@@ -1,6 +1,9 @@
 #include "argumente.h"
 
 #include "bildformat.h"
+#include "zufallskarte.h"
+
+#include <array>
 
 namespace {
 
@@ -53,6 +56,15 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
             a.seiten = GanzeZahl(wort, wert, 1, 16, a.fehler);
         } else if (wort == QLatin1String("--zeitlimit")) {
             a.zeitLimit = GanzeZahl(wort, wert, 10, 200, a.fehler);
+        } else if (const auto bereich = ZahlBereich(wort)) {
+            bool ok = false;
+            const qint64 zahl = wert.toLongLong(&ok);
+            if (!ok || zahl < bereich->von || zahl > bereich->bis) {
+                a.fehler = QStringLiteral("%1 erwartet eine ganze Zahl von %2 bis %3, nicht %4")
+                               .arg(wort, QString::number(bereich->von), QString::number(bereich->bis), wert);
+                return a;
+            }
+            a.zahlen[wort] = zahl;
         } else {
             bool ok = false;
             a.massstab = wert.toDouble(&ok);
@@ -66,4 +78,26 @@ Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt)
             return a;
     }
     return a;
+}
+
+std::optional<Bereich> ZahlBereich(const QString &option)
+{
+    using E = ZufallskartenEinstellungen;
+    struct Eintrag
+    {
+        const char *name;
+        Bereich bereich;
+    };
+    static constexpr std::array<Eintrag, 6> kBereiche = {{
+        {"--seed", {0, E::MaxSaat}},
+        {"--wasser", {0, E::MaxAnteil}},
+        {"--sand", {0, E::MaxAnteil}},
+        {"--wald", {0, E::MaxAnteil}},
+        {"--strassen", {0, E::MaxStrassen}},
+        {"--varianten", {0, 1}},
+    }};
+    for (const Eintrag &e : kBereiche)
+        if (option == QLatin1String(e.name))
+            return e.bereich;
+    return std::nullopt;
 }

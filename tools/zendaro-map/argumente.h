@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 
 // The parsed command line of one subcommand: its positional arguments and the
@@ -17,11 +18,21 @@ struct Argumente
     int seiten = 0;   // --seiten, 1..16; 0 when not given
     std::optional<QString> name; // --name
     std::optional<int> zeitLimit; // --zeitlimit, 10..200
+    std::map<QString, qint64> zahlen; // whole-number options by name, in their range
     bool hilfe = false;
     QString fehler;
 };
 
 // Parses `args` (the words after the subcommand). `erlaubt` lists the options
 // the subcommand accepts, from "-o", "--tiles", "--scale", "--kanten",
-// "--seiten", "--name", "--zeitlimit".
+// "--seiten", "--name", "--zeitlimit" and the whole-number options of
+// ZahlBereich.
 Argumente ArgumenteLesen(const QStringList &args, const QStringList &erlaubt);
+
+// The range of a whole-number option such as "--seiten"; none for others.
+struct Bereich
+{
+    qint64 von;
+    qint64 bis;
+};
+std::optional<Bereich> ZahlBereich(const QString &option);

@@ -6,6 +6,7 @@
 #include "kantenfehler.h"
 #include "kartendatei.h"
 #include "laden.h"
+#include "zufallskarte.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -118,4 +119,32 @@ QString ZeichenAufrufFehler(const Argumente &a)
     if (BildFormatFuerName(a.ausgabe))
         return {};
     return QStringLiteral("%1 hat keine Bildendung: erlaubt sind .png und .bmp").arg(a.ausgabe);
+}
+
+int ZufallBefehl(const Argumente &a, Ausgaben io)
+{
+    ZufallskartenEinstellungen e;
+    const auto zahl = [&a](const char *option, auto &wert) {
+        if (const auto it = a.zahlen.find(QLatin1String(option)); it != a.zahlen.end())
+            wert = std::remove_reference_t<decltype(wert)>(it->second);
+    };
+    e.seiten = a.seiten;
+    zahl("--seed", e.saat);
+    zahl("--wasser", e.wasser);
+    zahl("--sand", e.sand);
+    zahl("--wald", e.wald);
+    zahl("--strassen", e.strassen);
+    zahl("--varianten", e.variantenMischen);
+    auto karte = std::make_unique<TKarte>();
+    ZufallskarteErzeugen(*karte, e);
+    return Schreiben(*karte, a.ausgabe, io);
+}
+
+QString ZufallAufrufFehler(const Argumente &a)
+{
+    if (a.seiten == 0)
+        return QStringLiteral("--seiten fehlt");
+    if (!a.zahlen.contains(QStringLiteral("--seed")))
+        return QStringLiteral("--seed fehlt");
+    return {};
 }

@@ -27,6 +27,9 @@ int NormalisierBefehl(const Argumente &a, Ausgaben io);
 // names relative to the program's own and runs render there; a module that
 // is missing or cannot be loaded is an input/output error.
 int ZeichenBefehl(const Argumente &a, Ausgaben io);
+int ZufallBefehl(const Argumente &a, Ausgaben io);
 
 // The usage error of render's arguments beyond their count, or empty.
 QString ZeichenAufrufFehler(const Argumente &a);
+// The usage error of generate's arguments beyond their count, or empty.
+QString ZufallAufrufFehler(const Argumente &a);

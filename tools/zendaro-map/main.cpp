@@ -34,6 +34,7 @@ const char *kUebersicht =
     "  check      eine Kartendatei prüfen\n"
     "  normalize  eine Kartendatei neu schreiben\n"
     "  render     eine Karte als Bild zeichnen (PNG oder BMP)\n"
+    "  generate   eine Zufallskarte schreiben\n"
     "\n"
     "zendaro-map BEFEHL --help zeigt die Hilfe eines Befehls.\n";
 
@@ -71,6 +72,21 @@ const Befehl kBefehle[] = {
      "Rückgabe: 0 geschrieben, 1 keine gültige Karte oder ein Bild über\n"
      "100000000 Pixel, 2 Ein-/Ausgabefehler.\n",
      {"-o", "--tiles", "--scale"}, 1, true, true, ZeichenBefehl, ZeichenAufrufFehler},
+    {"generate",
+     "Aufruf: zendaro-map generate --seiten N --seed S [--wasser P] [--sand P]\n"
+     "                             [--wald P] [--strassen N] [--varianten 0|1] -o DATEI\n"
+     "Schreibt eine Zufallskarte: dieselben Einstellungen ergeben dieselbe Karte\n"
+     "wie \"Zufallskarte ...\" im Editor, Byte für Byte.\n"
+     "--seiten     Seitenzahl von 1 bis 16\n"
+     "--seed       Startwert des Zufalls von 0 bis 2147483647\n"
+     "--wasser     Anteil Wasser an der Fläche in Prozent, 0 bis 60, Vorgabe 20\n"
+     "--sand       Anteil Sand an der Fläche in Prozent, 0 bis 60, Vorgabe 15\n"
+     "--wald       Anteil Wald an den Feldern in Prozent, 0 bis 60, Vorgabe 15\n"
+     "--strassen   Zahl der Straßen von 0 bis 6, Vorgabe 2\n"
+     "--varianten  1 mischt Wiese und Sand aus ihren Varianten (Vorgabe), 0 nicht\n"
+     "Rückgabe: 0 geschrieben, 2 Ein-/Ausgabefehler.\n",
+     {"-o", "--seiten", "--seed", "--wasser", "--sand", "--wald", "--strassen", "--varianten"}, 0, true, false,
+     ZufallBefehl, ZufallAufrufFehler},
 };
 
 // What a command printed must reach its reader: a full disk or a closed pipe
