@@ -217,6 +217,7 @@ void karteMenue(QMenuBar &leiste, HauptMenue &m)
     punkt(eigene, "", QStringLiteral("- nichts -"), K::BenutzerdefiniertNichts, false);
     trenner(karte, "N10", K::Landschaft);
     m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), K::Eigenschaften);
+    m.Zufallskarte1 = punkt(karte, "Zufallskarte1", QStringLiteral("&Zufallskarte ..."), K::Zufallskarte);
     werkzeugPunkte(karte, m);
 }
 

@@ -25,6 +25,7 @@ struct HauptMenue
     QAction *RckgngigBefehl1 = nullptr;
     QAction *Wiederherstellen1 = nullptr;
     QAction *Eigenschaften1 = nullptr;
+    QAction *Zufallskarte1 = nullptr;
     QAction *Gestalter1 = nullptr;
     QAction *Standardleiste1 = nullptr;
     QAction *Statusleiste1 = nullptr;

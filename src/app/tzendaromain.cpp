@@ -249,6 +249,7 @@ void TZendaroMain::befehleVerbinden()
     verbinden(Menue.LumerantKarte1, &TZendaroMain::LumerantKarte1Click);
     verbinden(Menue.ffnen1, &TZendaroMain::Karteladen1Click);
     verbinden(Menue.Eigenschaften1, &TZendaroMain::Eigenschaften1Click);
+    verbinden(Menue.Zufallskarte1, &TZendaroMain::Zufallskarte1Click);
     verbinden(Menue.AlsBildExportieren1, &TZendaroMain::AlsBildExportieren1Click);
     connect(Menue.Speichern1, &QAction::triggered, this, [this] { befehl([this] { Speichern1Click(); }); });
     connect(Menue.Speichernunter1, &QAction::triggered, this, [this] { befehl([this] { Speichernunter1Click(); }); });

@@ -27,6 +27,7 @@ class QTimer;
 class SoundPlayer;
 class TAboutBox;
 class TDialog1;
+class TZufallskarteDlg;
 class TGestalter;
 class TUebersicht;
 class TOptionenDlg;
@@ -80,6 +81,7 @@ public:
     QFileDialog *SaveDialog1;
     QFileDialog *BildDialog1 = nullptr;
     TDialog1 *Dialog1 = nullptr;
+    TZufallskarteDlg *ZufallskarteDlg = nullptr; // made at its first use
     TGestalter *Gestalter = nullptr;
     TUebersicht *Uebersicht = nullptr;
     TOptionenDlg *OptionenDlg = nullptr;
@@ -119,6 +121,7 @@ public:
     bool Speichern1Click();
     bool Speichernunter1Click();
     void Eigenschaften1Click();
+    void Zufallskarte1Click();
     void AlsBildExportieren1Click();
     void RckgngigBefehl1Click();
     void Wiederherstellen1Click();

@@ -48,6 +48,8 @@ inline constexpr quint32 Fuellen = 10165;
 inline constexpr quint32 Rechteck = 10166;
 inline constexpr quint32 Auswahl = 10167;
 inline constexpr quint32 KantenAutomatisch = 10168;
+// Random maps
+inline constexpr quint32 Zufallskarte = 10175;
 
 // "&Ansicht"
 inline constexpr quint32 Gestalter = 10181;
@@ -79,6 +81,7 @@ inline constexpr std::array Alle = {
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
+    Zufallskarte,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
     NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
     Hilfethemen, Suchen, Assistent, HilfeVerwenden, InfoUeber,
