@@ -22,12 +22,15 @@ struct Rand
 
 // A step onto open land costs a base plus a smooth surcharge, so that roads
 // bend round gentle rises instead of running dead straight or zigzagging.
-// Going along an existing road is cheap; a new road right beside one costs
-// extra, so that roads meet instead of running side by side.
+// Going along an existing road is cheaper than open land, so roads meet and
+// share a stretch, but not so cheap that every new road hugs the first; a
+// new road right beside one costs extra, and so does running along the
+// map's edge.
 constexpr int kSchritt = 8;
 constexpr int kHuegel = 16;
-constexpr int kAufStrasse = 2;
+constexpr int kAufStrasse = 5;
 constexpr int kNebenStrasse = 24;
+constexpr int kAmRand = 16;
 constexpr int kVersuche = 32;
 
 class Strassenbau
@@ -91,9 +94,12 @@ private:
         if (m_strasse[i])
             return kAufStrasse;
         int kosten = kSchritt + int(std::uint64_t(m_huegel[i]) * kHuegel / (65536 * 7));
-        for (QPoint d : kRichtungen)
-            if (m_raster.imRaster(n + d) && m_strasse[std::size_t(m_raster.index(n + d))])
+        for (QPoint d : kRichtungen) {
+            if (!istFeld(n + d))
+                kosten += kAmRand;
+            else if (m_strasse[std::size_t(m_raster.index(n + d))])
                 kosten += kNebenStrasse;
+        }
         return kosten;
     }
 
