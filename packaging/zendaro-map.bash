@@ -11,6 +11,7 @@ declare -A _zendaro_map_optionen=(
     [check]="--kanten"
     [normalize]="-o"
     [render]="-o --tiles --scale"
+    [generate]="-o --seiten --seed --wasser --sand --wald --strassen --varianten"
 )
 
 declare -A _zendaro_map_werte=(
@@ -22,6 +23,12 @@ declare -A _zendaro_map_werte=(
     [--seiten]=frei
     [--name]=frei
     [--zeitlimit]=frei
+    [--seed]=frei
+    [--wasser]=frei
+    [--sand]=frei
+    [--wald]=frei
+    [--strassen]=frei
+    [--varianten]=frei
 )
 
 _zendaro_map()
@@ -51,7 +58,7 @@ _zendaro_map()
         mapfile -t COMPREPLY < <(compgen -W "${_zendaro_map_optionen[$befehl]} --help" -- "$cur")
         return
     fi
-    [[ $befehl == new ]] || _zendaro_map_dateien '*.map'
+    [[ $befehl == new || $befehl == generate ]] || _zendaro_map_dateien '*.map'
 }
 
 # Files matching any of the patterns, and folders to walk into.

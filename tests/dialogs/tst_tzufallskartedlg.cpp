@@ -1,4 +1,4 @@
-#include "karte.h"
+#include "feldbilder.h"
 #include "tzufallskartedlg.h"
 
 #include <QPushButton>
