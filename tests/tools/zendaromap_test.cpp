@@ -144,13 +144,16 @@ private slots:
         QTest::newRow("pipe") << "pipe.map" << "pipe.map ist keine gewöhnliche Datei und wird nicht gelesen.";
         QTest::newRow("device") << "/dev/zero" << "zero ist keine gewöhnliche Datei und wird nicht gelesen.";
         QTest::newRow("too large") << "riesig.map" << "Die Datei riesig.map ist größer als 64 MiB und wird nicht gelesen.";
+        QTest::newRow("escapes in the name") << "f\x1b[31mX.map"
+                                             << "f\\x1b[31mX.map ist keine gewöhnliche Datei und wird nicht gelesen.";
     }
 
     void nurGewoehnlicheDateienWerdenGelesen()
     {
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
-        QVERIFY(::mkfifo(QFile::encodeName(pfad("pipe.map")).constData(), 0600) == 0 || errno == EEXIST);
+        for (const char *name : {"pipe.map", "f\x1b[31mX.map"})
+            QVERIFY(::mkfifo(QFile::encodeName(pfad(name)).constData(), 0600) == 0 || errno == EEXIST);
         QFile riesig(pfad("riesig.map"));
         QVERIFY(riesig.open(QIODevice::WriteOnly) && riesig.resize(64 * 1024 * 1024 + 1));
         const Lauf lauf = starten({"check", pfad(datei)});
@@ -193,6 +196,7 @@ private slots:
         QTest::newRow("normalize -o") << QStringList{"normalize", "neu.map", "-o", "alt.map"};
         QTest::newRow("new -o") << QStringList{"new", "-o", "alt.map"};
         QTest::newRow("render") << QStringList{"render", "neu.map", "-o", "alt.png", "--tiles", ZENDARO_TILES_DIR};
+        QTest::newRow("normalize, SIGXFSZ not ignored by the caller") << QStringList{"normalize", "alt.map"};
     }
 
     void schreibfehlerLassenDieAlteDateiStehen()
@@ -212,7 +216,7 @@ private slots:
         QVERIFY(m_ordner.schreiben(ordner.filePath("alt.png"), "altes Bild"));
         const QStringList vorher = ordner.entryList(QDir::Files);
 
-        const Lauf lauf = starten(args, ordner.path(), 700);
+        const Lauf lauf = starten(args, ordner.path(), 700, !QByteArray(QTest::currentDataTag()).contains("SIGXFSZ"));
         QCOMPARE(lauf.ende, 2);
         QCOMPARE(lauf.err.trimmed(), QStringLiteral("Zu wenig Speicherplatz."));
         QCOMPARE(m_ordner.lesen(ordner.filePath("alt.map")), alt);
@@ -227,6 +231,8 @@ private slots:
         QTest::addColumn<QStringList>("argumente");
         QTest::newRow("new") << QStringList{"new"};
         QTest::newRow("check") << QStringList{"check", pfad("voll.map")};
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("check --help") << QStringList{"check", "--help"};
     }
 
     void volleAusgabeWirdGemeldet()
@@ -360,15 +366,15 @@ private slots:
 
 private:
     // Runs the tool in `ordner`; a `dateiGrenze` above 0 limits the size of
-    // any file it writes, with the limit's signal ignored so that the write
-    // fails instead of killing it.
-    Lauf starten(const QStringList &args, const QString &ordner = {}, rlim_t dateiGrenze = 0)
+    // any file it writes, with the limit's signal ignored by the caller or
+    // left at its default, which the tool itself must ignore.
+    Lauf starten(const QStringList &args, const QString &ordner = {}, rlim_t dateiGrenze = 0, bool signalIgnorieren = true)
     {
         QProcess prozess;
         prozess.setWorkingDirectory(ordner.isEmpty() ? m_ordner.wurzel() : ordner);
         if (dateiGrenze > 0) {
-            prozess.setChildProcessModifier([dateiGrenze] {
-                ::signal(SIGXFSZ, SIG_IGN);
+            prozess.setChildProcessModifier([dateiGrenze, signalIgnorieren] {
+                ::signal(SIGXFSZ, signalIgnorieren ? SIG_IGN : SIG_DFL);
                 const rlimit grenze{dateiGrenze, dateiGrenze};
                 ::setrlimit(RLIMIT_FSIZE, &grenze);
             });

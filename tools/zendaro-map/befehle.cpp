@@ -30,7 +30,7 @@ int Schreiben(const TKarte &karte, const QString &datei, Ausgaben io)
     try {
         DateiSchreiben(karte, datei, karte.KartenName);
     } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
+        Melden(io.err, errorBoxText(e.message()));
         return Ende::EaFehler;
     }
     return Ende::Ok;
@@ -80,8 +80,7 @@ int NeuBefehl(const Argumente &a, Ausgaben io)
         if (!ausgabe.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)
             || ausgabe.write(text) != text.size()) {
             const int os = errno;
-            io.err << errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz))
-                   << Qt::endl;
+            Melden(io.err, errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz)));
             return Ende::EaFehler;
         }
         return Ende::Ok;

@@ -20,17 +20,21 @@ QString Sichtbar(const QString &text)
     return sichtbar;
 }
 
+void Melden(QTextStream &err, const QString &meldung)
+{
+    err << Sichtbar(meldung) << Qt::endl;
+}
+
 int Laden(TKarte &karte, const QString &datei, Ausgaben io)
 {
     try {
         if (!DateiLesen(karte, datei)) {
-            io.err << QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
-                          .arg(Sichtbar(QFileInfo(datei).fileName()))
-                   << Qt::endl;
+            Melden(io.err, QStringLiteral("Die Datei %1 ist entweder beschädigt oder enthält keine gültige Spielkarte!")
+                               .arg(QFileInfo(datei).fileName()));
             return Ende::KeineKarte;
         }
     } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
+        Melden(io.err, errorBoxText(e.message()));
         return Ende::EaFehler;
     }
     return Ende::Ok;

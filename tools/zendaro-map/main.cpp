@@ -2,6 +2,7 @@
 
 #include "argumente.h"
 #include "befehle.h"
+#include "laden.h"
 
 #include "apperror.h"
 #include "ioerror.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -101,8 +103,7 @@ int AusgabeAbschliessen(QTextStream &out, QTextStream &err)
     // The stream has dropped the cause of an earlier failed write; a full
     // disk is what stops output to a file.
     const int os = errno;
-    err << errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz))
-        << Qt::endl;
+    Melden(err, errorBoxText(ioErrorText(os != 0 ? ioErrorFromErrno(os, false) : IoFehler::ZuWenigSpeicherplatz)));
     return Ende::EaFehler;
 }
 
@@ -110,6 +111,9 @@ int AusgabeAbschliessen(QTextStream &out, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
+    // Past a file size limit a write fails with EFBIG, which is reported like
+    // a full disk, instead of the signal killing the tool.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -122,7 +126,7 @@ int main(int argc, char *argv[])
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         out << kUebersicht;
-        return Ende::Ok;
+        return AusgabeAbschliessen(out, err);
     }
     for (const Befehl &befehl : kBefehle) {
         if (name != QLatin1String(befehl.name))
@@ -132,7 +136,7 @@ int main(int argc, char *argv[])
             a.ausgabe = a.positionen.takeLast();
         if (a.hilfe) {
             out << befehl.hilfe;
-            return Ende::Ok;
+            return AusgabeAbschliessen(out, err);
         }
         QString fehler = a.fehler;
         if (fehler.isEmpty() && a.positionen.size() != befehl.positionen)
@@ -143,12 +147,14 @@ int main(int argc, char *argv[])
         if (fehler.isEmpty() && befehl.aufrufFehler)
             fehler = befehl.aufrufFehler(a);
         if (!fehler.isEmpty()) {
-            err << "zendaro-map " << name << ": " << fehler << "\n" << befehl.hilfe;
+            Melden(err, QStringLiteral("zendaro-map %1: %2").arg(name, fehler));
+            err << befehl.hilfe;
             return Ende::Aufruf;
         }
         const int ende = befehl.ausfuehren(a, io);
         return ende == Ende::Ok ? AusgabeAbschliessen(out, err) : ende;
     }
-    err << "zendaro-map: unbekannter Befehl " << name << "\n" << kUebersicht;
+    Melden(err, QStringLiteral("zendaro-map: unbekannter Befehl %1").arg(name));
+    err << kUebersicht;
     return Ende::Aufruf;
 }

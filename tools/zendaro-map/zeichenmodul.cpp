@@ -1,6 +1,7 @@
 #include "zeichenmodul.h"
 
 #include "apperror.h"
+#include "laden.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,9 +17,8 @@ int ZeichenBefehl(const Argumente &a, Ausgaben io)
     void *modul = dlopen(QFile::encodeName(pfad).constData(), RTLD_NOW | RTLD_LOCAL);
     void *einstieg = modul ? dlsym(modul, "zendaro_map_zeichnen") : nullptr;
     if (!einstieg) {
-        io.err << errorBoxText(QStringLiteral("Das Bildmodul kann nicht geladen werden: %1")
-                                   .arg(QString::fromLocal8Bit(dlerror())))
-               << Qt::endl;
+        Melden(io.err, errorBoxText(QStringLiteral("Das Bildmodul kann nicht geladen werden: %1")
+                                        .arg(QString::fromLocal8Bit(dlerror()))));
         return Ende::EaFehler;
     }
     return reinterpret_cast<decltype(&zendaro_map_zeichnen)>(einstieg)(a, io);

@@ -20,7 +20,7 @@ extern "C" int zendaro_map_zeichnen(const Argumente &a, Ausgaben io)
     try {
         FeldBilderErzeugen(*karte, a.kacheln.isEmpty() ? DatenOrdner() : QStringList{a.kacheln});
     } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
+        Melden(io.err, errorBoxText(e.message()));
         return Ende::EaFehler;
     }
     if (const int ende = Laden(*karte, a.positionen.first(), io); ende != Ende::Ok)
@@ -28,10 +28,10 @@ extern "C" int zendaro_map_zeichnen(const Argumente &a, Ausgaben io)
     try {
         KartenBildSchreiben(*karte, a.ausgabe, a.massstab);
     } catch (const BildZuGross &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
+        Melden(io.err, errorBoxText(e.message()));
         return Ende::ZuGross;
     } catch (const AppError &e) {
-        io.err << errorBoxText(e.message()) << Qt::endl;
+        Melden(io.err, errorBoxText(e.message()));
         return Ende::EaFehler;
     }
     return Ende::Ok;
