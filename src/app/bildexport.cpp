@@ -54,9 +54,13 @@ void TZendaroMain::AlsBildExportieren1Click()
         }
     } aufraeumen{StatusBar1};
     const TKarte &karte = Dokument->karte();
-    if (frage.clickedButton() == ganz)
+    if (frage.clickedButton() == ganz) {
         DateiErsetzen(pfad, BildDaten(KartenBild(karte), BildFormat::Png));
-    else
-        DateiErsetzen(pfad, BildDaten(SeitenBild(karte, std::clamp(AktuelleSeite, 1, SichtbareSeiten(karte))),
-                                      BildFormat::Png));
+        return;
+    }
+    // A page of a forged map may be as large as a whole map: the same bound.
+    if (const BildMass mass{karte.SeitenBreite, karte.SeitenHoehe}; mass.pixel() > MaxBildPixel)
+        throw BildZuGross(mass);
+    DateiErsetzen(pfad, BildDaten(SeitenBild(karte, std::clamp(AktuelleSeite, 1, SichtbareSeiten(karte))),
+                                  BildFormat::Png));
 }

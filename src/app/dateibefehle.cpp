@@ -3,8 +3,8 @@
 
 #include "dateiersetzen.h"
 #include "dateiname.h"
-#include "ioerror.h"
 #include "kartendokument.h"
+#include "rettungsdienst.h"
 #include "tdialog1.h"
 #include "toptionendlg.h"
 
@@ -12,14 +12,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-
-#include <cerrno>
 
 namespace {
 
@@ -68,6 +65,22 @@ bool ErsetzenBestaetigt(QWidget *eltern, const QString &pfad)
     return box.clickedButton() == ja;
 }
 
+bool DirektSchreibenBestaetigt(QWidget *eltern)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"),
+                    QStringLiteral("Der Ordner ist schreibgeschützt. Die Datei direkt überschreiben?"),
+                    QMessageBox::NoButton, eltern);
+    box.setInformativeText(QStringLiteral("Die Datei wird dabei nicht als Ganzes ersetzt: bricht das Schreiben ab, "
+                                          "etwa bei vollem Datenträger, bleibt sie unvollständig zurück. Eine "
+                                          "Sicherungskopie kann in diesem Ordner nicht angelegt werden."));
+    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
 void KeineKarteMelden(QWidget *eltern, const QString &pfad)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
@@ -80,19 +93,12 @@ void KeineKarteMelden(QWidget *eltern, const QString &pfad)
 }
 
 // Keeps the file's present content as NAME~ before it is replaced: one
-// generation, itself replaced whole, so a failure leaves the old copy.
+// generation, itself replaced whole, so a failure leaves the old copy. It is
+// as private as the map.
 void SicherungskopieAnlegen(const QString &pfad)
 {
-    QFile alt(pfad);
-    if (!QFileInfo(pfad).isFile())
-        return;
-    errno = 0;
-    if (!alt.open(QIODevice::ReadOnly))
-        throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EACCES, true));
-    const QByteArray inhalt = alt.readAll();
-    if (alt.error() != QFileDevice::NoError)
-        throw InOutError(ioErrorFromErrno(errno != 0 ? errno : EIO, true));
-    DateiErsetzen(pfad + u'~', inhalt);
+    if (QFileInfo(pfad).isFile())
+        DateiKopieren(pfad, pfad + u'~');
 }
 
 // The first map file among the dropped ones; empty when there is none.
@@ -117,7 +123,6 @@ SpeicherAntwort TZendaroMain::SaveBevorQuiting()
     case QMessageBox::Yes:
         return Speichern1Click() ? SpeicherAntwort::Gespeichert : SpeicherAntwort::Abgebrochen;
     case QMessageBox::No:
-        kopieEntfernen();
         return SpeicherAntwort::NichtGespeichert;
     default:
         return SpeicherAntwort::Abgebrochen;
@@ -174,8 +179,7 @@ bool TZendaroMain::Speichern1Click()
 {
     if (Dokument->dateiname().isEmpty())
         return Speichernunter1Click();
-    karteSchreiben(Dokument->dateiname());
-    return true;
+    return karteSchreiben(Dokument->dateiname());
 }
 
 bool TZendaroMain::Speichernunter1Click()
@@ -197,17 +201,22 @@ bool TZendaroMain::Speichernunter1Click()
             if (!ErweiterungTrotzdemNehmen(this, erweiterung))
                 continue;
         }
-        karteSchreiben(pfad);
-        return true;
+        return karteSchreiben(pfad);
     }
 }
 
-void TZendaroMain::karteSchreiben(const QString &pfad)
+bool TZendaroMain::karteSchreiben(const QString &pfad)
 {
-    if (OptionenDlg->SicherungBox->isChecked())
+    // Neither a temporary file nor a backup fits in a read-only folder: the
+    // map can only be written in place, after asking.
+    const bool direkt = NurDirektSchreibbar(pfad);
+    if (direkt && !DirektSchreibenBestaetigt(this))
+        return false;
+    if (!direkt && OptionenDlg->SicherungBox->isChecked())
         SicherungskopieAnlegen(pfad);
-    Dokument->speichern(pfad);
+    Dokument->speichern(pfad, direkt);
     zuletztMerken(pfad);
+    return true;
 }
 
 void TZendaroMain::Eigenschaften1Click()
@@ -250,11 +259,27 @@ void TZendaroMain::FormClose(QCloseEvent &event)
         if (antwort == SpeicherAntwort::Abgebrochen)
             return;
     }
-    kopieEntfernen();
     Dokument->feldBilderFreigeben();
     GrasSound.clear();
     SandSound.clear();
     WasserSound.clear();
     event.accept();
     emit geschlossen();
+}
+
+void TZendaroMain::RettungskopienEinrichten(const QString &ordner)
+{
+    m_rettung = new Rettungsdienst(*Dokument, ordner, this);
+    connect(this, &TZendaroMain::geschlossen, m_rettung, &Rettungsdienst::beenden);
+}
+
+void TZendaroMain::RettungskopienAnbieten()
+{
+    const std::optional<QString> datei = m_rettung ? m_rettung->anbieten(this) : std::nullopt;
+    if (!datei)
+        return;
+    AktuelleSeite = 1;
+    // Save As starts where the map was; Save alone must not write there.
+    if (!datei->isEmpty())
+        SaveDialog1->selectFile(*datei);
 }

@@ -8,13 +8,41 @@
 #include "zuletzt.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileDialog>
 #include <QMenu>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 
 constexpr Palette PalettenSeiten[] = {Palette::Gruenland, Palette::Wueste, Palette::KuesteMeer};
+
+// A place saved under other screens, or a forged one, may be far off, larger
+// than any screen (a window of 32767 pixels square takes gigabytes) or too
+// small to use. It is tried on a hidden stand-in first and taken only when
+// the window fits on a screen and is large enough; then it is moved wholly
+// onto that screen. A place not taken leaves the window untouched.
+bool GeometrieHolen(QWidget &fenster, const QByteArray &geometrie, QSize mindestens)
+{
+    QWidget probe;
+    if (geometrie.isEmpty() || !probe.restoreGeometry(geometrie))
+        return false;
+    const QRect rahmen = probe.frameGeometry();
+    const QScreen *bildschirm = QGuiApplication::screenAt(rahmen.center());
+    if (!bildschirm)
+        bildschirm = QGuiApplication::primaryScreen();
+    const QRect platz = bildschirm ? bildschirm->availableGeometry() : QRect();
+    if (rahmen.width() > platz.width() || rahmen.height() > platz.height() || rahmen.width() < mindestens.width()
+        || rahmen.height() < mindestens.height() || !fenster.restoreGeometry(geometrie))
+        return false;
+    const QRect ort = fenster.frameGeometry();
+    fenster.move(std::clamp(ort.left(), platz.left(), std::max(platz.left(), platz.right() + 1 - ort.width())),
+                 std::clamp(ort.top(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - ort.height())));
+    return true;
+}
 
 } // namespace
 
@@ -28,7 +56,7 @@ bool TZendaroMain::EinstellungenLaden(QSettings &speicher)
     // Unchecking must reach the file at once: the end will not write it.
     connect(OptionenDlg->CheckBox2, &QCheckBox::toggled, this,
             [this](bool an) { BeimBeendenSpeichernSchreiben(*m_einstellungen, an); });
-    return !e.fensterGeometrie.isEmpty() && restoreGeometry(e.fensterGeometrie);
+    return GeometrieHolen(*this, e.fensterGeometrie, QSize(320, 240));
 }
 
 void TZendaroMain::EinstellungenBeimBeenden()
@@ -88,8 +116,7 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
     if (e.ressourcen)
         OptionenDlg->RessourcenSetzen(*e.ressourcen);
     ZoomSetzen(e.zoom, {});
-    if (!e.uebersichtGeometrie.isEmpty())
-        Uebersicht->restoreGeometry(e.uebersichtGeometrie);
+    GeometrieHolen(*Uebersicht, e.uebersichtGeometrie, QSize(64, 48));
 }
 
 // Another editor running beside this one may have added maps meanwhile: the

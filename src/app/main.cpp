@@ -1,5 +1,8 @@
+#include "apperror.h"
 #include "aufruf.h"
 #include "helpviewer.h"
+#include "ioerror.h"
+#include "rettungskopie.h"
 #include "soundplayer.h"
 #include "tsplash.h"
 #include "tzendaromain.h"
@@ -13,7 +16,11 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -34,10 +41,21 @@ QIcon ProgrammSymbol()
     return symbol;
 }
 
+// Output that did not reach its reader (a full disk, a closed pipe) is a
+// failure, not an answer.
+bool Ausgeben(const QString &text, std::FILE *strom)
+{
+    errno = 0;
+    return std::fputs(text.toLocal8Bit().constData(), strom) >= 0 && std::fflush(strom) == 0 && !std::ferror(strom);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Past a file size limit a write fails with its error, which the writers
+    // report, instead of the signal killing the editor with the map.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Read before the application object, which needs a display: --help and
     // a wrong call answer on any terminal without opening a window.
     QStringList argumente;
@@ -45,12 +63,19 @@ int main(int argc, char *argv[])
         argumente << QString::fromLocal8Bit(argv[i]);
     const Aufruf aufruf = AufrufLesen(argumente, QDir::currentPath());
     if (aufruf.ende) {
-        std::fputs(aufruf.ausgabe.toLocal8Bit().constData(), stdout);
-        std::fputs(aufruf.fehler.toLocal8Bit().constData(), stderr);
+        if (!Ausgeben(aufruf.ausgabe, stdout)) {
+            const int os = errno != 0 ? errno : ENOSPC;
+            Ausgeben(QStringLiteral("zendaro: %1\n").arg(errorBoxText(ioErrorText(ioErrorFromErrno(os, false)))), stderr);
+            return 2;
+        }
+        Ausgeben(aufruf.fehler, stderr);
         return *aufruf.ende;
     }
 
-    QApplication app(argc, argv);
+    // Qt takes its own options (-reverse, -style ...) from anywhere in the
+    // command line; after "--" come file names, which are not for Qt.
+    int qtArgumente = int(std::find_if(argv, argv + argc, [](const char *a) { return std::strcmp(a, "--") == 0; }) - argv);
+    QApplication app(qtArgumente, argv);
     // Settings in ~/.config/Zendaro/zendaro.conf, recovery copies in
     // ~/.local/share/Zendaro/zendaro/recovery/.
     QCoreApplication::setOrganizationName(QStringLiteral("Zendaro"));
@@ -91,12 +116,12 @@ int main(int argc, char *argv[])
     // A window manager keeps the splash on top by its flag; without one the
     // window shown last would cover it.
     Splash.raise();
-    ZendaroMain.WiederherstellungEinrichten(WiederherstellungsOrdner());
+    ZendaroMain.RettungskopienEinrichten(RettungskopienOrdner());
     // Once the window is up: first the maps a crash left behind, then a map
     // named on the command line, as Open would open it; its errors show over
     // the start-up map.
     QTimer::singleShot(0, &ZendaroMain, [&] {
-        ZendaroMain.WiederherstellungAnbieten();
+        ZendaroMain.RettungskopienAnbieten();
         if (!aufruf.datei.isEmpty())
             ZendaroMain.DateiOeffnen(aufruf.datei);
     });

@@ -5,7 +5,6 @@
 #include "hauptmenue.h"
 #include "seitenflaeche.h"
 #include "skaliertefeldbilder.h"
-#include "wiederherstellung.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -14,7 +13,6 @@
 #include <functional>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 class QFileDialog;
 class QFrame;
@@ -24,6 +22,7 @@ class HelpSystem;
 class KartenDokument;
 class QLabel;
 class QTimer;
+class Rettungsdienst;
 class SoundPlayer;
 class TAboutBox;
 class TDialog1;
@@ -108,9 +107,9 @@ public:
 
     // Recovery copies of the modified map go to `ordner` from now on; tests
     // that never call this write none.
-    void WiederherstellungEinrichten(const QString &ordner);
+    void RettungskopienEinrichten(const QString &ordner);
     // Offers the copies of editors that did not end normally.
-    void WiederherstellungAnbieten();
+    void RettungskopienAnbieten();
 
     // The file commands report whether they wrote or read the map. Errors of
     // the file system come as exceptions; the menu and tool bar run them
@@ -199,7 +198,8 @@ private:
     void verlaufZeigen();
     bool karteLesen(const QString &pfad);
     // Writes the map, keeping the file's previous version when the options say so.
-    void karteSchreiben(const QString &pfad);
+    // False when the user declined to write in place.
+    bool karteSchreiben(const QString &pfad);
     void einstellungenAnwenden(const Einstellungen &e);
     void zuletztMerken(const QString &pfad);
     void oberflaecheAnlegen();
@@ -226,11 +226,5 @@ private:
     // Wheel turns with Ctrl held that have not yet made a whole notch.
     int m_zoomRad = 0;
     QSettings *m_einstellungen = nullptr;
-
-    void kopieSchreiben();
-    void kopieEntfernen();
-    std::optional<Wiederherstellung> m_wiederherstellung;
-    QTimer *m_kopieTimer = nullptr;
-    // A step was done or undone since the last copy.
-    bool m_kopieVeraltet = false;
+    Rettungsdienst *m_rettung = nullptr;
 };

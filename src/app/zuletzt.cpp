@@ -1,5 +1,7 @@
 #include "zuletzt.h"
 
+#include "klartexthinweis.h"
+
 #include <QFileInfo>
 #include <QMenu>
 
@@ -25,10 +27,10 @@ void ZuletztMenueFuellen(QMenu &menue, const QStringList &dateien, const std::fu
         name.replace(u'&', QLatin1String("&&"));
         QAction *punkt = menue.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         if (QFileInfo(pfad).isFile()) {
-            punkt->setToolTip(pfad);
+            punkt->setToolTip(KlartextHinweis(pfad));
             QObject::connect(punkt, &QAction::triggered, &menue, [oeffnen, pfad] { oeffnen(pfad); });
         } else {
-            punkt->setToolTip(QStringLiteral("%1 (nicht mehr vorhanden)").arg(pfad));
+            punkt->setToolTip(KlartextHinweis(QStringLiteral("%1 (nicht mehr vorhanden)").arg(pfad)));
             punkt->setEnabled(false);
         }
     }

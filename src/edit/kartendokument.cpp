@@ -1,5 +1,7 @@
 #include "kartendokument.h"
 
+#include "apperror.h"
+#include "dateiersetzen.h"
 #include "eigenschaftenaendern.h"
 #include "feldbilder.h"
 #include "felderaendern.h"
@@ -49,28 +51,46 @@ void KartenDokument::neu(const KartenEigenschaften &eigenschaften)
     neuBeginnen();
 }
 
+bool KartenDokument::lesen(const QString &pfad)
+{
+    auto neu = std::make_unique<TKarte>(m_karte);
+    if (!DateiLesen(*neu, pfad))
+        return false;
+    // The view scales the tile images to the field size: a forged one would
+    // make it build gigabytes.
+    if (neu->FeldGroesse > MaxFeldGroesse)
+        throw AppError(QStringLiteral("Die Karte hat Felder von %1 Pixeln; Zendaro bearbeitet Felder bis %2 Pixel")
+                           .arg(neu->FeldGroesse)
+                           .arg(MaxFeldGroesse));
+    m_karte = std::move(*neu);
+    return true;
+}
+
 bool KartenDokument::oeffnen(const QString &pfad)
 {
-    if (!DateiLesen(m_karte, pfad))
+    if (!lesen(pfad))
         return false;
     dateinameSetzen(pfad);
     neuBeginnen();
     return true;
 }
 
-bool KartenDokument::wiederherstellen(const QString &kopie, const QString &dateiname)
+bool KartenDokument::rettungskopieOeffnen(const QString &kopie)
 {
-    if (!DateiLesen(m_karte, kopie))
+    if (!lesen(kopie))
         return false;
-    dateinameSetzen(dateiname);
+    dateinameSetzen({});
     neuBeginnen();
     m_verlauf.resetClean();
     return true;
 }
 
-void KartenDokument::speichern(const QString &pfad)
+void KartenDokument::speichern(const QString &pfad, bool direkt)
 {
-    DateiSchreiben(m_karte, pfad, m_karte.KartenName);
+    if (direkt)
+        DateiUeberschreiben(pfad, KartenText(m_karte, m_karte.KartenName));
+    else
+        DateiSchreiben(m_karte, pfad, m_karte.KartenName);
     dateinameSetzen(pfad);
     m_verlauf.setClean();
 }

@@ -11,6 +11,10 @@
 #include <span>
 #include <vector>
 
+// The largest field edge the editor opens; the properties dialog offers no
+// more either.
+constexpr int MaxFeldGroesse = 500;
+
 // The one open map with its file name and its edit history. Every change of
 // the map goes through here as an undo step; the windows repaint from the
 // signals. The map counts as modified exactly when it differs from the state
@@ -35,14 +39,18 @@ public:
     // A new map of meadow only, with the given name, time limit and size.
     void neu(const KartenEigenschaften &eigenschaften);
     // Reads a map file; true when it held a map, which then replaces this one
-    // and its history. Throws InOutError like DateiLesen.
+    // and its history. Throws InOutError like DateiLesen, and AppError for a
+    // field size beyond MaxFeldGroesse, leaving this map as it was.
     bool oeffnen(const QString &pfad);
-    // Reads a recovery copy like oeffnen, but the map keeps the file name it
-    // had and counts as modified: it was never saved in this state.
-    bool wiederherstellen(const QString &kopie, const QString &dateiname);
+    // Reads a recovery copy like oeffnen, but the map has no file and counts
+    // as modified: it was never saved in this state, and the copy's note of
+    // its file is no reason for the next Save to write there.
+    bool rettungskopieOeffnen(const QString &kopie);
     // Writes the map under its name and files it under `pfad`; the current
     // state becomes the saved one. Throws InOutError like DateiSchreiben.
-    void speichern(const QString &pfad);
+    // `direkt` writes into the existing file in place, which is not atomic:
+    // for a folder that takes no new file.
+    void speichern(const QString &pfad, bool direkt = false);
     // Lets go of the tile images when the program ends.
     void feldBilderFreigeben();
 
@@ -88,6 +96,8 @@ signals:
 private:
     // Start of a new map: no history, not modified, everything relaid.
     void neuBeginnen();
+    // DateiLesen through a scratch map, with the field size bound.
+    bool lesen(const QString &pfad);
 
     TKarte m_karte;
     QString m_dateiname;

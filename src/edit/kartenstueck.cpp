@@ -12,6 +12,9 @@ constexpr char kKopf[] = "Zendaro-Felder 1";
 // of a map and must not make us allocate.
 constexpr int kMaxKante = 4096;
 constexpr int kMaxFelder = 1 << 16;
+// The text of the largest piece (four bytes a code) with room for blanks;
+// larger data is refused before it is split into lines.
+constexpr qsizetype kMaxBytes = qsizetype(1) << 20;
 
 } // namespace
 
@@ -64,6 +67,8 @@ QByteArray StueckDaten(const KartenStueck &stueck)
 
 std::optional<KartenStueck> StueckLesen(const QByteArray &daten)
 {
+    if (daten.size() > kMaxBytes)
+        return std::nullopt;
     const QList<QByteArray> zeilen = daten.split('\n');
     if (zeilen.size() < 2 || zeilen[0].trimmed() != kKopf)
         return std::nullopt;

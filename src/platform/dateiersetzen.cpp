@@ -3,14 +3,15 @@
 #include "ioerror.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <vector>
 
-#ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -19,44 +20,142 @@ int FehlerNummer(int os, int ersatz)
     return os != 0 ? ioErrorFromErrno(os, false) : ersatz;
 }
 
-// Gives the temporary file the owner and group of the file it replaces, so a
-// save by another account (root, or a member of the file's group) does not
-// take the map over. Falls back to the group alone, then to nothing: what the
-// caller may not set stays as the system made it.
-void EigentuemerUebernehmen([[maybe_unused]] int handle, [[maybe_unused]] const QString &dateiName)
+// Gives the temporary file the owner and group of `alt` (the file it
+// replaces, or the one it copies), so a save by another account (root, or a
+// member of the file's group) does not take the map over. Falls back to the
+// group alone, then to nothing: what the caller may not set stays as the
+// system made it.
+void EigentuemerUebernehmen(int handle, const struct stat &alt)
 {
-#ifdef Q_OS_UNIX
-    struct stat alt = {};
     struct stat neu = {};
-    if (handle < 0 || ::stat(QFile::encodeName(dateiName).constData(), &alt) != 0 || ::fstat(handle, &neu) != 0)
+    if (handle < 0 || ::fstat(handle, &neu) != 0)
         return;
     if (alt.st_uid == neu.st_uid && alt.st_gid == neu.st_gid)
         return;
     if (::fchown(handle, alt.st_uid, alt.st_gid) != 0 && alt.st_gid != neu.st_gid)
         (void)::fchown(handle, static_cast<uid_t>(-1), alt.st_gid);
-#endif
 }
+
+// A temporary file beside the target that takes its place once complete;
+// dropped on every way out before that.
+class Ersatz
+{
+public:
+    explicit Ersatz(const QString &dateiName) : m_datei(dateiName)
+    {
+        if (dateiName.isEmpty())
+            throw InOutError(IoFehler::DateiNichtGefunden);
+        // Unbuffered, so a failing write shows at write() itself: a buffered
+        // QSaveFile loses the error of its last flush and commits an empty file.
+        errno = 0;
+        if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            throw InOutError(FehlerNummer(errno, IoFehler::ZugriffVerweigert));
+    }
+
+    void schreiben(const char *daten, qint64 laenge)
+    {
+        errno = 0;
+        if (m_datei.write(daten, laenge) != laenge) {
+            const int os = errno;
+            m_datei.cancelWriting();
+            throw InOutError(FehlerNummer(os, IoFehler::ZuWenigSpeicherplatz));
+        }
+    }
+
+    int handle() const { return m_datei.handle(); }
+
+    void abschliessen()
+    {
+        errno = 0;
+        if (!m_datei.commit())
+            throw InOutError(FehlerNummer(errno, IoFehler::ZuWenigSpeicherplatz));
+    }
+
+private:
+    QSaveFile m_datei;
+};
 
 } // namespace
 
-void DateiErsetzen(const QString &dateiName, const QByteArray &inhalt)
+void DateiErsetzen(const QString &dateiName, const QByteArray &inhalt, DateiRechte rechte)
 {
-    if (dateiName.isEmpty())
-        throw InOutError(IoFehler::DateiNichtGefunden);
-    // Unbuffered, so a failing write shows at write() itself: a buffered
-    // QSaveFile loses the error of its last flush and commits an empty file.
-    QSaveFile datei(dateiName);
-    errno = 0;
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw InOutError(FehlerNummer(errno, IoFehler::ZugriffVerweigert));
-    errno = 0;
-    if (datei.write(inhalt) != inhalt.size()) {
-        const int os = errno;
-        datei.cancelWriting();
-        throw InOutError(FehlerNummer(os, IoFehler::ZuWenigSpeicherplatz));
+    Ersatz datei(dateiName);
+    datei.schreiben(inhalt.constData(), inhalt.size());
+    struct stat alt = {};
+    if (rechte == DateiRechte::NurEigentuemer)
+        (void)::fchmod(datei.handle(), S_IRUSR | S_IWUSR);
+    else if (::stat(QFile::encodeName(dateiName).constData(), &alt) == 0)
+        EigentuemerUebernehmen(datei.handle(), alt);
+    datei.abschliessen();
+}
+
+void DateiKopieren(const QString &quelle, const QString &ziel)
+{
+    // Without waiting, should the name be a pipe.
+    const int fd = ::open(QFile::encodeName(quelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw InOutError(ioErrorFromErrno(errno, true));
+    const struct Schliessen
+    {
+        int fd;
+        ~Schliessen() { ::close(fd); }
+    } schliessen{fd};
+    struct stat alt = {};
+    if (::fstat(fd, &alt) != 0)
+        throw InOutError(ioErrorFromErrno(errno, true));
+    if (!S_ISREG(alt.st_mode))
+        throw InOutError(IoFehler::ZugriffVerweigert);
+    Ersatz kopie(ziel);
+    std::vector<char> puffer(std::size_t(1) << 20);
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer.data(), puffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw InOutError(ioErrorFromErrno(errno, true));
+        if (n == 0)
+            break;
+        kopie.schreiben(puffer.data(), n);
     }
-    EigentuemerUebernehmen(datei.handle(), dateiName);
-    errno = 0;
-    if (!datei.commit())
+    // Owner first: a change of owner may clear mode bits.
+    EigentuemerUebernehmen(kopie.handle(), alt);
+    (void)::fchmod(kopie.handle(), alt.st_mode & 07777);
+    kopie.abschliessen();
+}
+
+bool NurDirektSchreibbar(const QString &dateiName)
+{
+    const QByteArray name = QFile::encodeName(dateiName);
+    const QByteArray ordner = QFile::encodeName(QFileInfo(dateiName).absolutePath());
+    struct stat st = {};
+    return ::stat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::access(name.constData(), W_OK) == 0
+        && ::access(ordner.constData(), W_OK | X_OK) != 0 && (errno == EACCES || errno == EPERM);
+}
+
+void DateiUeberschreiben(const QString &dateiName, const QByteArray &inhalt)
+{
+    // Not truncated first: the old blocks take the new text, so a full disk
+    // can stop only the part beyond the old size.
+    const int fd = ::open(QFile::encodeName(dateiName).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw InOutError(ioErrorFromErrno(errno, false));
+    const struct Schliessen
+    {
+        int fd;
+        ~Schliessen() { ::close(fd); }
+    } schliessen{fd};
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        throw InOutError(IoFehler::ZugriffVerweigert);
+    qsizetype geschrieben = 0;
+    while (geschrieben < inhalt.size()) {
+        const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, std::size_t(inhalt.size() - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw InOutError(FehlerNummer(n < 0 ? errno : 0, IoFehler::ZuWenigSpeicherplatz));
+        geschrieben += n;
+    }
+    if (::ftruncate(fd, inhalt.size()) != 0 || ::fsync(fd) != 0)
         throw InOutError(FehlerNummer(errno, IoFehler::ZuWenigSpeicherplatz));
 }

@@ -19,7 +19,6 @@ void SeiteZeichnen(const TKarte &karte, int seite, QPainter &flaeche, const QRec
     for (std::int32_t i = 1; i <= felder; ++i) {
         const QRect feld = abbildung.flaechenRechteck(FeldRechteck(karte, i));
         if (feld.intersects(bereich))
-            flaeche.drawImage(feld.topLeft(), feldBilder[BildNummer(karte.Felder[seite][i])],
-                              QRect(QPoint(0, 0), feld.size()));
+            FeldBildZeichnen(flaeche, feld, feldBilder[BildNummer(karte.Felder[seite][i])]);
     }
 }

@@ -1,7 +1,12 @@
 #include "skaliertefeldbilder.h"
 
+#include <QPainter>
+
+#include <algorithm>
+
 const std::array<QImage, AnzahlFeldBilder> &SkalierteFeldBilder::bilder(const TKarte &karte, int kante)
 {
+    kante = std::min(kante, MaxKante);
     bool aktuell = kante == m_kante;
     for (std::size_t i = 0; aktuell && i < m_quellen.size(); ++i)
         aktuell = m_quellen[i] == karte.FeldBilder[i].cacheKey();
@@ -19,4 +24,12 @@ const std::array<QImage, AnzahlFeldBilder> &SkalierteFeldBilder::bilder(const TK
                               .convertToFormat(QImage::Format_RGB32);
     }
     return m_bilder;
+}
+
+void FeldBildZeichnen(QPainter &painter, const QRect &feld, const QImage &bild)
+{
+    if (bild.width() >= feld.width() && bild.height() >= feld.height())
+        painter.drawImage(feld.topLeft(), bild, QRect(QPoint(0, 0), feld.size()));
+    else
+        painter.drawImage(feld, bild);
 }

@@ -19,7 +19,7 @@ void UeberlagerungZeichnen(const TKarte &karte, const Werkzeugsteuerung &werkzeu
     for (const VorschauFeld &feld : werkzeuge.vorschau()) {
         const QRect ziel = flaeche.flaechenRechteckDerKarte(feld.pixel);
         if (ziel.intersects(bereich))
-            painter.drawImage(ziel.topLeft(), feldBilder[BildNummer(feld.code)], QRect(QPoint(0, 0), ziel.size()));
+            FeldBildZeichnen(painter, ziel, feldBilder[BildNummer(feld.code)]);
     }
     painter.setOpacity(1);
     const QRect rahmen = flaeche.flaechenRechteckDerKarte(werkzeuge.rahmenPixel());

@@ -52,9 +52,12 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("ende");
         QTest::addColumn<bool>("aufStdout");
-        QTest::newRow("--help") << "--help" << 0 << true;
-        QTest::newRow("--version") << "--version" << 0 << true;
-        QTest::newRow("unknown") << "--gibtsnicht" << 64 << false;
+        QTest::addColumn<bool>("voll"); // standard output on a full disk
+        QTest::newRow("--help") << "--help" << 0 << true << false;
+        QTest::newRow("--version") << "--version" << 0 << true << false;
+        QTest::newRow("unknown") << "--gibtsnicht" << 64 << false << false;
+        QTest::newRow("--help, full disk") << "--help" << 2 << false << true;
+        QTest::newRow("--version, full disk") << "--version" << 2 << false << true;
     }
 
     void exitCodesWithoutADisplay()
@@ -62,7 +65,10 @@ private slots:
         QFETCH(QString, option);
         QFETCH(int, ende);
         QFETCH(bool, aufStdout);
+        QFETCH(bool, voll);
         QProcess p;
+        if (voll)
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.remove("DISPLAY");
         umgebung.remove("WAYLAND_DISPLAY");

@@ -1,4 +1,6 @@
-#include "twiederherstellendlg.h"
+#include "trettungskopiendlg.h"
+
+#include "klartexthinweis.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -9,10 +11,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-TWiederherstellenDlg::TWiederherstellenDlg(const std::vector<Wiederherstellungskopie> &kopien, QWidget *parent)
+TRettungskopienDlg::TRettungskopienDlg(const std::vector<Rettungskopie> &kopien, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("WiederherstellenDlg"));
+    setObjectName(QStringLiteral("RettungskopienDlg"));
     setWindowTitle(QStringLiteral("Karten wiederherstellen"));
     auto *layout = new QVBoxLayout(this);
     auto *text = new QLabel(QStringLiteral("Zendaro wurde nicht ordnungsgemäß beendet. "
@@ -24,12 +26,12 @@ TWiederherstellenDlg::TWiederherstellenDlg(const std::vector<Wiederherstellungsk
     Liste = new QTreeWidget(this);
     Liste->setRootIsDecorated(false);
     Liste->setHeaderLabels({QStringLiteral("Karte"), QStringLiteral("Datei"), QStringLiteral("Zeit")});
-    for (const Wiederherstellungskopie &kopie : kopien) {
+    for (const Rettungskopie &kopie : kopien) {
         const QString datei =
             kopie.dateiname.isEmpty() ? QStringLiteral("(nicht gespeichert)") : QFileInfo(kopie.dateiname).fileName();
         auto *zeile = new QTreeWidgetItem(
             Liste, {kopie.kartenName.isEmpty() ? QStringLiteral("Unbenannt") : kopie.kartenName, datei, QLocale().toString(kopie.zeit.toLocalTime(), QLocale::ShortFormat)});
-        zeile->setToolTip(1, kopie.dateiname);
+        zeile->setToolTip(1, KlartextHinweis(kopie.dateiname));
     }
     Liste->setCurrentItem(Liste->topLevelItem(0));
     Liste->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -37,16 +39,16 @@ TWiederherstellenDlg::TWiederherstellenDlg(const std::vector<Wiederherstellungsk
     layout->addWidget(Liste);
 
     auto *knoepfe = new QDialogButtonBox(this);
-    WiederherstellenButton = knoepfe->addButton(QStringLiteral("Wiederherstellen"), QDialogButtonBox::AcceptRole);
+    RettenButton = knoepfe->addButton(QStringLiteral("Wiederherstellen"), QDialogButtonBox::AcceptRole);
     VerwerfenButton = knoepfe->addButton(QStringLiteral("Verwerfen"), QDialogButtonBox::DestructiveRole);
-    WiederherstellenButton->setDefault(true);
-    connect(WiederherstellenButton, &QPushButton::clicked, this, &QDialog::accept);
+    RettenButton->setDefault(true);
+    connect(RettenButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(VerwerfenButton, &QPushButton::clicked, this, [this] { done(Verwerfen); });
     connect(Liste, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(knoepfe);
 }
 
-int TWiederherstellenDlg::gewaehlt() const
+int TRettungskopienDlg::gewaehlt() const
 {
     return std::max(0, Liste->indexOfTopLevelItem(Liste->currentItem()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wiederherstellung.h"
+#include "rettungskopie.h"
 
 #include <QDialog>
 
@@ -11,19 +11,19 @@ class QTreeWidget;
 
 // Offers at start the maps of editors that did not end normally. Closing
 // the dialog decides nothing: the copies are offered again next time.
-class TWiederherstellenDlg : public QDialog
+class TRettungskopienDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum Antwort { Spaeter = QDialog::Rejected, Wiederherstellen = QDialog::Accepted, Verwerfen };
+    enum Antwort { Spaeter = QDialog::Rejected, Retten = QDialog::Accepted, Verwerfen };
 
-    TWiederherstellenDlg(const std::vector<Wiederherstellungskopie> &kopien, QWidget *parent = nullptr);
+    TRettungskopienDlg(const std::vector<Rettungskopie> &kopien, QWidget *parent = nullptr);
 
     // The row chosen in the list, 0 for the newest copy.
     int gewaehlt() const;
 
     QTreeWidget *Liste;
-    QPushButton *WiederherstellenButton;
+    QPushButton *RettenButton;
     QPushButton *VerwerfenButton;
 };
