@@ -12,9 +12,6 @@
 #include "menuestil.h"
 #include "palettenleiste.h"
 #include "scripteditor.h"
-#include "seitenanordnen.h"
-#include "raster.h"
-#include "seitezeichnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
 #include "statusleiste.h"
@@ -25,7 +22,6 @@
 #include "toptionendlg.h"
 #include "uebersicht.h"
 #include "ttips.h"
-#include "ueberlagerung.h"
 #include "werkzeugsteuerung.h"
 #include "zuletzt.h"
 
@@ -43,8 +39,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -52,7 +46,6 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 namespace {
 
@@ -65,7 +58,10 @@ QByteArray resourceLesen(const QString &name)
 } // namespace
 
 TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilfe, QWidget *parent)
-    : QMainWindow(parent), Dokument(new KartenDokument(this)), m_player(std::move(player)), m_hilfe(hilfe)
+    : QMainWindow(parent), Dokument(new KartenDokument(this)), Werkzeuge(new Werkzeugsteuerung(*Dokument, this)),
+      ScrollBox1(new KartenAnsicht(*Dokument, *Werkzeuge, AktuellerFeldtyp, this)),
+      AktuelleSeite(ScrollBox1->AktuelleSeite), MalenAktiv(ScrollBox1->MalenAktiv), PaintBoxen(ScrollBox1->PaintBoxen),
+      Zoom(ScrollBox1->zoom()), m_player(std::move(player)), m_hilfe(hilfe)
 {
     setObjectName(QStringLiteral("ZendaroMain"));
     resize(756, 575);
@@ -111,22 +107,6 @@ void TZendaroMain::oberflaecheAnlegen()
     Bevel1->setForegroundRole(QPalette::Mid);
     spalte->addWidget(Bevel1);
 
-    ScrollBox1 = new QScrollArea(mitte);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setCursor(Qt::PointingHandCursor);
-    ScrollBox1->setFocusPolicy(Qt::StrongFocus);
-    auto *seiten = new QWidget;
-    seiten->setObjectName(QStringLiteral("Seiten"));
-    for (int i = 0; i < int(PaintBoxen.size()); ++i) {
-        PaintBoxen[i] = new TSeitenFlaeche(i + 1, *this, seiten);
-        // Pages appear once they are laid out for a map.
-        PaintBoxen[i]->hide();
-    }
-    ScrollBox1->setWidget(seiten);
-    Werkzeuge = new Werkzeugsteuerung(*Dokument, this);
-    Werkzeuge->setObjectName(QStringLiteral("Werkzeuge"));
     spalte->addWidget(ScrollBox1, 1);
     setCentralWidget(mitte);
 
@@ -141,7 +121,6 @@ void TZendaroMain::oberflaecheAnlegen()
     ZoomAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ZoomAnzeige->setMinimumWidth(ZoomAnzeige->fontMetrics().horizontalAdvance(QStringLiteral("400 %")) + 8);
     StatusBar1->addPermanentWidget(ZoomAnzeige);
-    ScrollBox1->viewport()->installEventFilter(this);
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -218,15 +197,12 @@ void TZendaroMain::fensterAnlegen()
     AboutBox = new TAboutBox(this);
     AboutBox->setObjectName(QStringLiteral("AboutBox"));
 
-    Uebersicht = new TUebersicht(Dokument->karte(), this);
+    Uebersicht = new TUebersicht(*Dokument, this);
     Uebersicht->setObjectName(QStringLiteral("Uebersicht"));
     connect(Uebersicht, &TUebersicht::versteckt, this, [this] { Menue.Uebersicht1->setChecked(false); });
-    connect(Uebersicht, &TUebersicht::mitteGewaehlt, this, &TZendaroMain::UebersichtMitteGewaehlt);
-    for (QScrollBar *leiste : {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()}) {
-        connect(leiste, &QScrollBar::valueChanged, this, &TZendaroMain::sichtMelden);
-        connect(leiste, &QScrollBar::rangeChanged, this, &TZendaroMain::sichtMelden);
-    }
-    sichtMelden();
+    connect(Uebersicht, &TUebersicht::mitteGewaehlt, ScrollBox1, &KartenAnsicht::mitteZeigen);
+    connect(ScrollBox1, &KartenAnsicht::sichtGeaendert, Uebersicht, &TUebersicht::sichtbarSetzen);
+    Uebersicht->sichtbarSetzen(ScrollBox1->sichtbarerTeil());
 }
 
 void TZendaroMain::befehl(const std::function<void()> &ausfuehren)
@@ -286,7 +262,6 @@ void TZendaroMain::befehleVerbinden()
     // Another map or another size: cells of a selection or paste point
     // nowhere any more. A zoom keeps them.
     connect(Dokument, &KartenDokument::anordnungGeaendert, Werkzeuge, &Werkzeugsteuerung::zuruecksetzen);
-    connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::felderNeuZeichnen);
     // The title names the map's file, "*" while it is modified.
     const auto titelZeigen = [this] {
         const QString &datei = Dokument->dateiname();
@@ -298,11 +273,16 @@ void TZendaroMain::befehleVerbinden()
     titelZeigen();
     connect(Dokument, &KartenDokument::dateinameGeaendert, this, titelZeigen);
     connect(Dokument, &KartenDokument::geaendertGewechselt, this, titelZeigen);
-    connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::seitenNeuAnordnen);
-    // Undo under a resting pointer changes what the status bar names; another
-    // map or size may leave no page where the pointer was.
+    // Undo under a resting pointer changes what the status bar names.
     connect(Dokument, &KartenDokument::felderGeaendert, this, [this] { StatusBar1->feldErneuern(Dokument->karte()); });
-    connect(Dokument, &KartenDokument::anordnungGeaendert, StatusBar1, &TStatusLeiste::feldVerlassen);
+    connect(ScrollBox1, &KartenAnsicht::zeigerUeber, this,
+            [this](int seite, QPoint pos) { StatusBar1->feldZeigen(Dokument->karte(), seite, pos); });
+    connect(ScrollBox1, &KartenAnsicht::zeigerVerlassen, StatusBar1, &TStatusLeiste::feldVerlassen);
+    connect(ScrollBox1, &KartenAnsicht::seitenMenueAngefordert, Menue.PopupMenu1,
+            [this](QPoint global) { Menue.PopupMenu1->popup(global); });
+    connect(ScrollBox1, &KartenAnsicht::zoomGeaendert, ZoomAnzeige,
+            [this](int prozent) { ZoomAnzeige->setText(QStringLiteral("%1 %").arg(prozent)); });
+    ZoomAnzeige->setText(QStringLiteral("%1 %").arg(Zoom.prozent));
     QUndoStack *verlauf = &Dokument->verlauf();
     for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);
@@ -355,20 +335,6 @@ void TZendaroMain::hilfeTasteEinrichten()
 
 bool TZendaroMain::eventFilter(QObject *watched, QEvent *event)
 {
-    // Ctrl and the wheel zoom about the pointer, a step per notch; the wheel
-    // alone scrolls as usual. The pages pass their wheel events up to here.
-    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
-        auto *rad = static_cast<QWheelEvent *>(event);
-        if (!(rad->modifiers() & Qt::ControlModifier))
-            return false;
-        m_zoomRad += rad->angleDelta().y();
-        while (std::abs(m_zoomRad) >= QWheelEvent::DefaultDeltasPerStep) {
-            const bool groesser = m_zoomRad > 0;
-            m_zoomRad += groesser ? -QWheelEvent::DefaultDeltasPerStep : QWheelEvent::DefaultDeltasPerStep;
-            ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, groesser), rad->position().toPoint());
-        }
-        return true;
-    }
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
         return QMainWindow::eventFilter(watched, event);
     const QAction *punkt = nullptr;
@@ -410,95 +376,11 @@ void TZendaroMain::FormCreate()
     SymbolPhase = 1;
 }
 
-bool TZendaroMain::inSeite(QPoint pos) const
-{
-    const TKarte &karte = Dokument->karte();
-    return pos.x() > 0 && pos.x() < karte.SeitenBreite && pos.y() > 0 && pos.y() < karte.SeitenHoehe;
-}
-
-void TZendaroMain::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich)
-{
-    AktuelleSeite = sender.seite();
-    SeiteZeichnen(Dokument->karte(), AktuelleSeite, flaeche, bereich, sender.abbildung(), m_feldBilder);
-    UeberlagerungZeichnen(Dokument->karte(), *Werkzeuge, sender, flaeche, bereich, m_feldBilder);
-    RasterZeichnen(Dokument->karte(), sender.abbildung(), flaeche, bereich, Menue.Raster1->isChecked());
-}
-
-// The handlers get positions on the surface; the page pixel under them is
-// what the map sees, whatever the zoom.
-void TZendaroMain::PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                                      QPoint pos)
-{
-    AktuelleSeite = sender.seite();
-    const QPoint punkt = sender.seitenPunkt(pos);
-    if (!inSeite(punkt))
-        return;
-    if (button == Qt::RightButton) {
-        Menue.PopupMenu1->popup(sender.mapToGlobal(pos));
-        return;
-    }
-    if (button == Qt::MiddleButton || (button == Qt::LeftButton && shift.testFlag(Qt::AltModifier))) {
-        Werkzeuge->pipette(sender.kartenPunkt(pos));
-        return;
-    }
-    if (button != Qt::LeftButton)
-        return;
-    MalenAktiv = true;
-    Werkzeuge->druecken(sender.kartenPunkt(pos), AktuellerFeldtyp);
-    zeigerZeigen(sender, pos);
-}
-
-// The pressed surface keeps the pointer: positions beyond it lie on the
-// pages beside, where the stroke goes on.
-void TZendaroMain::PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos)
-{
-    AktuelleSeite = sender.seite();
-    Werkzeuge->bewegen(sender.kartenPunkt(pos), AktuellerFeldtyp);
-    zeigerZeigen(sender, pos);
-}
-
-void TZendaroMain::PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton, QPoint pos)
-{
-    if (MalenAktiv)
-        Werkzeuge->loslassen(sender.kartenPunkt(pos));
-    MalenAktiv = false;
-}
-
-void TZendaroMain::PaintBox1MouseLeave(TSeitenFlaeche &)
-{
-    StatusBar1->feldVerlassen();
-    Werkzeuge->verlassen();
-}
-
-// While a button is held the pressed page keeps the pointer's events wherever
-// it goes, so the page under the pointer is looked up, not assumed; pages
-// scrolled out of sight do not count.
-void TZendaroMain::zeigerZeigen(TSeitenFlaeche &sender, QPoint pos)
-{
-    QWidget *seiten = ScrollBox1->widget();
-    const QPoint punkt = sender.mapTo(seiten, pos);
-    auto *unter = qobject_cast<TSeitenFlaeche *>(seiten->childAt(punkt));
-    if (unter && ScrollBox1->viewport()->rect().contains(sender.mapTo(ScrollBox1->viewport(), pos)))
-        StatusBar1->feldZeigen(Dokument->karte(), unter->seite(), unter->seitenPunkt(unter->mapFrom(seiten, punkt)));
-    else
-        StatusBar1->feldVerlassen();
-}
-
-void TZendaroMain::kartenBereichNeuZeichnen(const QRect &kartenPixel)
-{
-    for (TSeitenFlaeche *flaeche : PaintBoxen) {
-        const QRect teil = flaeche->flaechenRechteckDerKarte(kartenPixel) & flaeche->rect();
-        if (flaeche->isVisible() && !teil.isEmpty())
-            flaeche->update(teil);
-    }
-}
-
 void TZendaroMain::werkzeugeVerbinden()
 {
     connect(Werkzeuge, &Werkzeugsteuerung::gemalt, this, &TZendaroMain::FeldSoundSpielen);
     // The picked tile shows on its palette, as if its button had been clicked.
     connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
-    connect(Werkzeuge, &Werkzeugsteuerung::ueberlagerungGeaendert, this, &TZendaroMain::kartenBereichNeuZeichnen);
     connect(Werkzeuge, &Werkzeugsteuerung::hinweis, StatusBar1, [this](const QString &text) {
         StatusBar1->showMessage(text, 3000);
     });
@@ -552,22 +434,6 @@ void TZendaroMain::werkzeugeVerbinden()
     einfuegenZeigen();
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, Werkzeuge, &Werkzeugsteuerung::abbrechen);
-}
-
-// Painting, undo and redo alike repaint just the squares that changed, as
-// one rectangle per page: thousands of single squares (a fill) cost Qt more
-// to merge than the drawing of the fields they cover.
-void TZendaroMain::felderNeuZeichnen(const std::vector<FeldOrt> &felder)
-{
-    std::array<QRect, 16> bereiche;
-    for (const FeldOrt &ort : felder)
-        if (ort.seite >= 1 && ort.seite <= int(bereiche.size()))
-            bereiche[ort.seite - 1] |= FeldRechteck(Dokument->karte(), ort.feld);
-    for (std::size_t i = 0; i < bereiche.size(); ++i)
-        if (bereiche[i].isValid())
-            PaintBoxen[i]->update(PaintBoxen[i]->flaechenRechteck(bereiche[i]));
-    if (Uebersicht)
-        Uebersicht->felderNeuZeichnen(felder);
 }
 
 bool TZendaroMain::KarteGeaendert() const
@@ -684,39 +550,9 @@ void TZendaroMain::Statusleiste1Click()
     StatusBar1->setVisible(Menue.Statusleiste1->isChecked());
 }
 
-// The page surfaces paint every pixel themselves, so Qt leaves them out when
-// only their container is invalidated; each is asked to repaint.
 void TZendaroMain::Darstellungerneuern1Click()
 {
-    for (TSeitenFlaeche *flaeche : PaintBoxen)
-        flaeche->update();
-}
-
-void TZendaroMain::seitenNeuAnordnen()
-{
-    SeitenAnordnen(Dokument->karte(), PaintBoxen, *ScrollBox1->widget(), Zoom);
-    ZoomAnzeige->setText(QStringLiteral("%1 %").arg(Zoom.prozent));
-    Darstellungerneuern1Click();
-    // Created after the first layout, which it reads when it is made.
-    if (Uebersicht) {
-        Uebersicht->neuAufbauen();
-        sichtMelden();
-    }
-}
-
-void TZendaroMain::sichtMelden()
-{
-    const QPoint versatz(ScrollBox1->horizontalScrollBar()->value(), ScrollBox1->verticalScrollBar()->value());
-    const QRect sicht = ScrollBox1->viewport()->rect().translated(versatz);
-    const QRect karte(QPoint(0, 0), KartenUmfang(Dokument->karte()));
-    Uebersicht->sichtbarSetzen(QRect(Zoom.aufKarte(sicht.topLeft()), Zoom.aufKarte(sicht.bottomRight())) & karte);
-}
-
-void TZendaroMain::UebersichtMitteGewaehlt(QPoint kartenPunkt)
-{
-    const QPoint links = Zoom.aufFlaeche(kartenPunkt) - ScrollBox1->viewport()->rect().center();
-    ScrollBox1->horizontalScrollBar()->setValue(links.x());
-    ScrollBox1->verticalScrollBar()->setValue(links.y());
+    ScrollBox1->neuZeichnen();
 }
 
 // A checkable action: Qt has already reversed the mark. The first showing
@@ -730,47 +566,29 @@ void TZendaroMain::Uebersicht1Click()
     Uebersicht->setVisible(zeigen);
 }
 
-void TZendaroMain::ZoomSetzen(int prozent, QPoint anker)
-{
-    prozent = std::clamp(prozent, ZoomStufen.front(), ZoomStufen.back());
-    if (prozent == Zoom.prozent)
-        return;
-    const QWidget *inhalt = ScrollBox1->widget();
-    const QPoint kartenPunkt = Zoom.aufKarte(anker - inhalt->pos());
-    Zoom.prozent = prozent;
-    seitenNeuAnordnen();
-    const QPoint neu = Zoom.aufFlaeche(kartenPunkt) - anker;
-    ScrollBox1->horizontalScrollBar()->setValue(neu.x());
-    ScrollBox1->verticalScrollBar()->setValue(neu.y());
-}
-
-// The menu and the keys zoom about the middle of the visible part.
 void TZendaroMain::Vergroessern1Click()
 {
-    ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, true), ScrollBox1->viewport()->rect().center());
+    ScrollBox1->vergroessern();
 }
 
 void TZendaroMain::Verkleinern1Click()
 {
-    ZoomSetzen(NaechsteZoomStufe(Zoom.prozent, false), ScrollBox1->viewport()->rect().center());
+    ScrollBox1->verkleinern();
 }
 
 void TZendaroMain::Originalgroesse1Click()
 {
-    ZoomSetzen(100, ScrollBox1->viewport()->rect().center());
+    ScrollBox1->originalgroesse();
 }
 
-// Measured without scroll bars: a map that fits needs none.
 void TZendaroMain::GanzeKarte1Click()
 {
-    ZoomSetzen(PassenderZoom(KartenUmfang(Dokument->karte()), ScrollBox1->maximumViewportSize()), {});
-    ScrollBox1->horizontalScrollBar()->setValue(0);
-    ScrollBox1->verticalScrollBar()->setValue(0);
+    ScrollBox1->ganzeKarte();
 }
 
 void TZendaroMain::Raster1Click()
 {
-    Darstellungerneuern1Click();
+    ScrollBox1->setRaster(Menue.Raster1->isChecked());
 }
 
 // "&Gestalter" is a checkable action: Qt has already reversed the mark, and

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "feldaenderungen.h"
 #include "einstellungen.h"
 #include "hauptmenue.h"
-#include "seitenflaeche.h"
-#include "skaliertefeldbilder.h"
+#include "kartenansicht.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -17,7 +15,6 @@
 class QFileDialog;
 class QFrame;
 class QSettings;
-class QScrollArea;
 class HelpSystem;
 class KartenDokument;
 class QLabel;
@@ -40,9 +37,10 @@ class Werkzeugsteuerung;
 // Save wrote nothing: the calling command must not go on and lose the map.
 enum class SpeicherAntwort : std::uint8_t { Gespeichert = 0, NichtGespeichert = 1, Abgebrochen };
 
-// The main window ZendaroMain. It holds the map document and the editor's
-// shared state; the handlers are named after their control and event.
-class TZendaroMain : public QMainWindow, private SeitenEreignisse
+// The main window ZendaroMain: a frame that holds the map document, the
+// tools and the view and wires them to the menus, bars and dialogs; the
+// handlers are named after their control and event.
+class TZendaroMain : public QMainWindow
 {
     Q_OBJECT
 
@@ -58,8 +56,12 @@ public:
     // The painting tools; they change the map through the document.
     Werkzeugsteuerung *Werkzeuge;
     std::uint8_t AktuellerFeldtyp = 0;
-    std::int32_t AktuelleSeite = 0;
-    bool MalenAktiv = false;
+    // The map view with the page surfaces; the names below are its state.
+    KartenAnsicht *ScrollBox1;
+    std::int32_t &AktuelleSeite;
+    bool &MalenAktiv;
+    const std::array<TSeitenFlaeche *, 16> &PaintBoxen;
+    const Massstab &Zoom;
     // The map differs from the state it was last saved, opened or created in.
     bool KarteGeaendert() const;
     QStringList ZuletztGeoeffnet;
@@ -69,11 +71,8 @@ public:
     TStandardleiste *Panel1;
     TPalettenLeiste *HolderPanel;
     QFrame *Bevel1;
-    QScrollArea *ScrollBox1;
-    std::array<TSeitenFlaeche *, 16> PaintBoxen{};
     TStatusLeiste *StatusBar1;
-    // The zoom of the page view and its display in the status bar.
-    Massstab Zoom;
+    // The zoom of the page view in the status bar.
     QLabel *ZoomAnzeige;
     QTimer *Timer2;
     QFileDialog *OpenDialog1;
@@ -179,7 +178,7 @@ protected:
 public:
     // Sets the zoom; the map pixel under `anker` (a position in the scroll
     // area's visible part) stays under it where the scroll range allows.
-    void ZoomSetzen(int prozent, QPoint anker);
+    void ZoomSetzen(int prozent, QPoint anker) { ScrollBox1->zoomSetzen(prozent, anker); }
 
 private:
     void FormCreate();
@@ -190,11 +189,6 @@ private:
     void hilfeTasteEinrichten();
     void befehl(const std::function<void()> &ausfuehren);
     void verbinden(QAction *action, void (TZendaroMain::*handler)());
-    void seitenNeuAnordnen();
-    // Tells the overview which part of the map the view shows.
-    void sichtMelden();
-    void UebersichtMitteGewaehlt(QPoint kartenPunkt);
-    void felderNeuZeichnen(const std::vector<FeldOrt> &felder);
     void verlaufZeigen();
     bool karteLesen(const QString &pfad);
     // Writes the map, keeping the file's previous version when the options say so.
@@ -205,26 +199,10 @@ private:
     void oberflaecheAnlegen();
     void befehleVerbinden();
 
-    void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) override;
-    void PaintBox1MouseDown(TSeitenFlaeche &sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
-                            QPoint pos) override;
-    void PaintBox1MouseMove(TSeitenFlaeche &sender, QPoint pos) override;
-    void PaintBox1MouseUp(TSeitenFlaeche &sender, Qt::MouseButton button, QPoint pos) override;
-    void PaintBox1MouseLeave(TSeitenFlaeche &sender) override;
-
-    // Names the field under the pointer in the status bar.
-    void zeigerZeigen(TSeitenFlaeche &sender, QPoint pos);
-    bool inSeite(QPoint pos) const;
-
     void werkzeugeVerbinden();
-    // Repaints the part of every shown page that a map rectangle covers.
-    void kartenBereichNeuZeichnen(const QRect &kartenPixel);
 
     std::unique_ptr<SoundPlayer> m_player;
     HelpSystem &m_hilfe;
-    SkalierteFeldBilder m_feldBilder;
-    // Wheel turns with Ctrl held that have not yet made a whole notch.
-    int m_zoomRad = 0;
     QSettings *m_einstellungen = nullptr;
     Rettungsdienst *m_rettung = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "uebersicht.h"
 
+#include "kartendokument.h"
 #include "seitenanordnen.h"
 #include "seitenanordnung.h"
 #include "seitezeichnen.h"
@@ -15,9 +16,12 @@ constexpr int kKante = 240;
 
 } // namespace
 
-TUebersicht::TUebersicht(const TKarte &karte, QWidget *parent)
-    : QWidget(parent, Qt::Tool), m_karte(karte)
+TUebersicht::TUebersicht(const KartenDokument &dokument, QWidget *parent)
+    : QWidget(parent, Qt::Tool), m_karte(dokument.karte())
 {
+    connect(&dokument, &KartenDokument::anordnungGeaendert, this, &TUebersicht::neuAufbauen);
+    connect(&dokument, &KartenDokument::felderGeaendert, this,
+            [this](const std::vector<FeldOrt> &felder) { felderNeuZeichnen(felder); });
     setWindowTitle(QStringLiteral("Übersicht"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);

@@ -10,15 +10,19 @@
 
 #include <span>
 
+class KartenDokument;
+
 // The overview: a small tool window with the whole map at a reduced scale and
 // the part the main view shows outlined. A click or drag asks for another
-// part; painting reaches it field by field.
+// part. It follows the document itself: changed fields are drawn again one
+// by one, a new layout rebuilds the picture.
 class TUebersicht : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TUebersicht(const TKarte &karte, QWidget *parent = nullptr);
+    // The document must outlive the window.
+    explicit TUebersicht(const KartenDokument &dokument, QWidget *parent = nullptr);
 
     // The map was laid out anew or replaced: the picture is built again.
     void neuAufbauen();
