@@ -86,4 +86,3 @@ BENCHMARK(BM_PngKodieren8Bit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtPngKodieren32Bit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BmpKodieren8Bit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();

@@ -4,7 +4,6 @@
 #include "feldbilder.h"
 #include "kartendatei.h"
 #include "kartenbild.h"
-#include "seitenanordnung.h"
 
 #include <QDir>
 #include <QPainter>
@@ -89,4 +88,3 @@ BENCHMARK_CAPTURE(Lesen, GroessteKarte, GroessteKarte)->Unit(benchmark::kMicrose
 BENCHMARK_CAPTURE(Schreiben, GroessteKarte, GroessteKarte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FeldZeichnen);
 BENCHMARK(BM_SeitenBild)->Unit(benchmark::kMicrosecond);
-BENCHMARK_MAIN();

@@ -129,12 +129,3 @@ void BM_HauptfensterBisZurErstenSeite(benchmark::State &state)
 BENCHMARK(BM_HauptfensterBisZurErstenSeite)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -79,4 +79,3 @@ void BM_SpeicherVonZehntausendStrichen(benchmark::State &state)
 BENCHMARK(BM_StrichZuruecknehmen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StrichWiederholen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SpeicherVonZehntausendStrichen)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 // 16-page map in the main window with the repaint of what it changed, and the
 // terrain solver alone: a terrain fill and a repair of a whole 16-page map.
 #include "feldformen.h"
+#include "fuellwerkzeug.h"
 #include "kantenpinsel.h"
 #include "kartendokument.h"
 #include "stillesfenster.h"
@@ -51,7 +52,7 @@ void BM_FuellenSechzehnSeiten(benchmark::State &state)
     w->Dokument->neu({QString(), 0, 16});
     w->show();
     QCoreApplication::processEvents();
-    w->Werkzeuge->setWerkzeug(Werkzeug::Fuellen);
+    w->Werkzeuge->waehlen<FuellWerkzeug>();
     std::uint8_t code = 22;
     for (auto _ : state) {
         w->Werkzeuge->druecken(QPoint(5, 5), code);
@@ -103,12 +104,3 @@ void BM_KantenReparierenZufall(benchmark::State &state)
 BENCHMARK(BM_KantenReparierenZufall)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

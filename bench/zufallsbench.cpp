@@ -24,5 +24,3 @@ void BM_Zufallskarte16Seiten(benchmark::State &state)
 BENCHMARK(BM_Zufallskarte16Seiten)->Arg(20)->Arg(60)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

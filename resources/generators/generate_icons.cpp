@@ -1,7 +1,7 @@
 // Writes the program icon (icons/ICON1..4.png, the four frames of the
 // minimized program's animation, and icons/zendaro-16/32/48/256.png), the help
 // cursor (cursor/HELP_CURSORI.png) and the tool bar pictures
-// (toolbar/00.png .. 19.png) into the resources folder given as argument.
+// (toolbar/00.png .. 20.png) into the resources folder given as argument.
 
 #include "imagefile.h"
 
@@ -391,6 +391,22 @@ QImage toolbarPicture(int index)
         p.drawRect(1, 1, 13, 13);
         break;
     }
+    case 20: {  // pipette: a dropper held at a slant, a drop of green at its tip
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(8, 8);
+        p.rotate(45);
+        p.setPen(QPen(Outline, 1));
+        p.setBrush(QColor(60, 60, 70));
+        p.drawRoundedRect(QRectF(-2.5, -8, 5, 4), 1.5, 1.5);
+        p.setBrush(QColor(200, 204, 212));
+        p.drawRect(QRectF(-1.5, -4, 3, 8));
+        p.drawPolygon(QPolygonF{{-1.5, 4}, {1.5, 4}, {0.4, 7}, {-0.4, 7}});
+        p.resetTransform();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 150, 56));
+        p.drawEllipse(QPointF(3, 13), 2, 2);
+        break;
+    }
     }
     return img;
 }
@@ -417,7 +433,7 @@ int main(int argc, char **argv)
     for (int size : {16, 32, 48, 256})
         ok = ok && art::save(globe(size, 0), QString("%1/icons/zendaro-%2.png").arg(root).arg(size), "PNG");
     ok = ok && art::save(helpCursor(), root + "/cursor/HELP_CURSORI.png", "PNG");
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i <= 20; ++i)
         ok = ok && art::save(toolbarPicture(i), QString("%1/toolbar/%2.png").arg(root).arg(i, 2, 10, QChar('0')), "PNG");
     return ok ? 0 : 1;
 }

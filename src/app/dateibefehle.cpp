@@ -6,10 +6,8 @@
 #include "kartendokument.h"
 #include "rettungsdienst.h"
 #include "tdialog1.h"
-#include "toptionendlg.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -212,7 +210,7 @@ bool TZendaroMain::karteSchreiben(const QString &pfad)
     const bool direkt = NurDirektSchreibbar(pfad);
     if (direkt && !DirektSchreibenBestaetigt(this))
         return false;
-    if (!direkt && OptionenDlg->SicherungBox->isChecked())
+    if (!direkt && m_optionen.sicherungskopie)
         SicherungskopieAnlegen(pfad);
     Dokument->speichern(pfad, direkt);
     zuletztMerken(pfad);
@@ -239,7 +237,7 @@ void TZendaroMain::dropEvent(QDropEvent *event)
     if (pfad.isEmpty())
         return;
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, "DateiOeffnen", Qt::QueuedConnection, Q_ARG(QString, pfad));
+    QMetaObject::invokeMethod(this, [this, pfad] { DateiOeffnen(pfad); }, Qt::QueuedConnection);
 }
 
 // Closing asks only when there is something to lose.

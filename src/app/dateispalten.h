@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QStyledItemDelegate>
 
 // Sizes and dates in the file dialogs' details view, written in the program's
@@ -12,3 +13,8 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 };
+
+// A file dialog of the editor: the details view, wide enough for names,
+// sizes and dates, with the dates in the program's locale; the type list
+// shows the names of `filter` only, the patterns stay out of sight.
+QFileDialog *DateiDialogAnlegen(QWidget *eltern, QFileDialog::AcceptMode modus, const QStringList &filter);

@@ -3,11 +3,9 @@
 
 #include "palettenleiste.h"
 #include "standardleiste.h"
-#include "toptionendlg.h"
 #include "uebersicht.h"
 #include "zuletzt.h"
 
-#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QFileDialog>
@@ -51,17 +49,16 @@ bool TZendaroMain::EinstellungenLaden(QSettings &speicher)
     m_einstellungen = &speicher;
     const Einstellungen e = EinstellungenLesen(speicher);
     einstellungenAnwenden(e);
-    OptionenDlg->CheckBox2->setChecked(BeimBeendenSpeichernLesen(speicher));
+    Optionen optionen = m_optionen;
+    optionen.beimBeendenSpeichern = BeimBeendenSpeichernLesen(speicher);
+    OptionenSetzen(optionen);
     ZuletztGeoeffnet = ZuletztLesen(speicher);
-    // Unchecking must reach the file at once: the end will not write it.
-    connect(OptionenDlg->CheckBox2, &QCheckBox::toggled, this,
-            [this](bool an) { BeimBeendenSpeichernSchreiben(*m_einstellungen, an); });
     return GeometrieHolen(*this, e.fensterGeometrie, QSize(320, 240));
 }
 
 void TZendaroMain::EinstellungenBeimBeenden()
 {
-    if (m_einstellungen && OptionenDlg->CheckBox2->isChecked())
+    if (m_einstellungen && m_optionen.beimBeendenSpeichern)
         EinstellungenSchreiben(*m_einstellungen, EinstellungenErfassen());
 }
 
@@ -78,9 +75,9 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
     e.feldtyp = AktuellerFeldtyp;
     e.oeffnenOrdner = OpenDialog1->directory().absolutePath();
     e.speichernOrdner = SaveDialog1->directory().absolutePath();
-    e.sound = OptionenDlg->CheckBox1->isChecked();
-    e.sicherungskopie = OptionenDlg->SicherungBox->isChecked();
-    e.ressourcen = OptionenDlg->Ressourcen();
+    e.sound = m_optionen.sound;
+    e.sicherungskopie = m_optionen.sicherungskopie;
+    e.ressourcen = m_optionen.ressourcen;
     e.zoom = Zoom.prozent;
     // An overview never shown has no place of its own yet.
     if (Uebersicht->testAttribute(Qt::WA_Moved))
@@ -111,10 +108,12 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
         OpenDialog1->setDirectory(e.oeffnenOrdner);
     if (!e.speichernOrdner.isEmpty())
         SaveDialog1->setDirectory(e.speichernOrdner);
-    OptionenDlg->CheckBox1->setChecked(e.sound);
-    OptionenDlg->SicherungBox->setChecked(e.sicherungskopie);
+    Optionen optionen = m_optionen;
+    optionen.sound = e.sound;
+    optionen.sicherungskopie = e.sicherungskopie;
     if (e.ressourcen)
-        OptionenDlg->RessourcenSetzen(*e.ressourcen);
+        optionen.ressourcen = *e.ressourcen;
+    OptionenSetzen(optionen);
     ZoomSetzen(e.zoom, {});
     GeometrieHolen(*Uebersicht, e.uebersichtGeometrie, QSize(64, 48));
 }

@@ -140,10 +140,11 @@ void bearbeitenMenue(QMenuBar &leiste, HauptMenue &m)
                                 false);
     m.Wiederherstellen1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     trenner(bearbeiten, "N3");
-    punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), K::Ausschneiden, false, QKeySequence(Qt::CTRL | Qt::Key_X));
-    punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), K::Kopieren, false, QKeySequence(Qt::CTRL | Qt::Key_C));
-    punkt(bearbeiten, "Einfgen1", QStringLiteral("&Einfügen ..."), K::Einfuegen, false);
-    punkt(bearbeiten, "Lschen1", QStringLiteral("&Löschen"), K::Loeschen, false, QKeySequence(Qt::CTRL | Qt::Key_D));
+    m.Ausschneiden1 = punkt(bearbeiten, "Ausschneiden1", QStringLiteral("&Ausschneiden"), K::Ausschneiden, false, QKeySequence(Qt::CTRL | Qt::Key_X));
+    m.Kopieren1 = punkt(bearbeiten, "Kopieren1", QStringLiteral("&Kopieren"), K::Kopieren, false, QKeySequence(Qt::CTRL | Qt::Key_C));
+    m.Einfgen1 = punkt(bearbeiten, "Einfgen1", QStringLiteral("&Einfügen ..."), K::Einfuegen, false,
+                       QKeySequence(Qt::CTRL | Qt::Key_V));
+    m.Lschen1 = punkt(bearbeiten, "Lschen1", QStringLiteral("&Löschen"), K::Loeschen, false, QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 
 void einheitenMenue(QMenuBar &leiste)
@@ -170,31 +171,29 @@ void einheitenMenue(QMenuBar &leiste)
     einheiten->menuAction()->setVisible(false);
 }
 
-// The tools with their tool bar pictures and single-key shortcuts.
-void werkzeugPunkte(QMenu *karte, HauptMenue &m)
+// The tools with their tool bar pictures and single-key shortcuts, one
+// checked at a time, in the order of their list.
+void werkzeugPunkte(QMenu *karte, HauptMenue &m, std::span<const WerkzeugInfo> werkzeuge)
 {
     trenner(karte, "N30", K::Pinsel);
     auto *gruppe = new QActionGroup(karte);
-    auto werkzeug = [&](const char *name, const char *text, quint32 hilfe, Qt::Key taste, int bild) {
-        QAction *action = punkt(karte, name, QString::fromUtf8(text), hilfe, true, QKeySequence(taste));
-        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1").arg(bild)));
+    for (const WerkzeugInfo &info : werkzeuge) {
+        QAction *action = punkt(karte, "", info.menueText, info.hilfe, true, info.taste);
+        action->setIcon(QIcon(QStringLiteral(":/toolbar/%1").arg(info.bild)));
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(info.name, info.taste.toString(QKeySequence::NativeText)));
         action->setCheckable(true);
         gruppe->addAction(action);
-        return action;
-    };
-    m.Pinsel1 = werkzeug("Pinsel1", "Pinsel", K::Pinsel, Qt::Key_B, 15);
-    m.Fuellen1 = werkzeug("Fuellen1", "Füllen", K::Fuellen, Qt::Key_F, 16);
-    m.Rechteck1 = werkzeug("Rechteck1", "Rechteck", K::Rechteck, Qt::Key_R, 17);
-    m.Auswahl1 = werkzeug("Auswahl1", "Auswahl", K::Auswahl, Qt::Key_S, 18);
-    m.Pinsel1->setChecked(true);
+        m.werkzeugPunkte.push_back(action);
+    }
+    m.werkzeugPunkte.front()->setChecked(true);
     trenner(karte, "N31", K::KantenAutomatisch);
-    m.KantenAutomatisch1 = punkt(karte, "KantenAutomatisch1", QStringLiteral("Kanten automatisch"), K::KantenAutomatisch);
+    m.KantenAutomatisch1 = punkt(karte, "KantenAutomatisch1", QStringLiteral("&Kanten automatisch"), K::KantenAutomatisch);
     m.KantenAutomatisch1->setIcon(QIcon(QStringLiteral(":/toolbar/19")));
     m.KantenAutomatisch1->setCheckable(true);
     m.KantenAutomatisch1->setChecked(true);
 }
 
-void karteMenue(QMenuBar &leiste, HauptMenue &m)
+void karteMenue(QMenuBar &leiste, HauptMenue &m, std::span<const WerkzeugInfo> werkzeuge)
 {
     QMenu *karte = untermenue(&leiste, "Karte2", QStringLiteral("&Karte"));
     feldMenue(karte, m, "Wiese1", "&Wiese", K::Wiese,
@@ -218,7 +217,7 @@ void karteMenue(QMenuBar &leiste, HauptMenue &m)
     trenner(karte, "N10", K::Landschaft);
     m.Eigenschaften1 = punkt(karte, "Eigenschaften1", QStringLiteral("&Eigenschaften"), K::Eigenschaften);
     m.Zufallskarte1 = punkt(karte, "Zufallskarte1", QStringLiteral("&Zufallskarte ..."), K::Zufallskarte);
-    werkzeugPunkte(karte, m);
+    werkzeugPunkte(karte, m, werkzeuge);
 }
 
 QAction *markierbar(QAction *action)
@@ -240,15 +239,15 @@ void ansichtMenue(QMenuBar &leiste, HauptMenue &m)
     m.Darstellungerneuern1 = punkt(ansicht, "Darstellungerneuern1", QStringLiteral("&Darstellung erneuern"), K::DarstellungErneuern);
     trenner(ansicht, "N25");
     // Ctrl+= is Ctrl++ on keyboards where "+" needs Shift.
-    m.Vergroessern1 = punkt(ansicht, "Vergroessern1", QStringLiteral("Vergrößern"), K::Zoom);
+    m.Vergroessern1 = punkt(ansicht, "Vergroessern1", QStringLiteral("&Vergrößern"), K::Zoom);
     m.Vergroessern1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    m.Verkleinern1 = punkt(ansicht, "Verkleinern1", QStringLiteral("Verkleinern"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    m.Originalgroesse1 = punkt(ansicht, "Originalgroesse1", QStringLiteral("Originalgröße"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_0));
-    m.GanzeKarte1 = punkt(ansicht, "GanzeKarte1", QStringLiteral("Ganze Karte"), K::Zoom);
+    m.Verkleinern1 = punkt(ansicht, "Verkleinern1", QStringLiteral("Verk&leinern"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m.Originalgroesse1 = punkt(ansicht, "Originalgroesse1", QStringLiteral("&Originalgröße"), K::Zoom, true, QKeySequence(Qt::CTRL | Qt::Key_0));
+    m.GanzeKarte1 = punkt(ansicht, "GanzeKarte1", QStringLiteral("Ganze &Karte"), K::Zoom);
     trenner(ansicht, "N26");
-    m.Raster1 = punkt(ansicht, "Raster1", QStringLiteral("Raster"), K::Raster, true, QKeySequence(Qt::CTRL | Qt::Key_G));
+    m.Raster1 = punkt(ansicht, "Raster1", QStringLiteral("&Raster"), K::Raster, true, QKeySequence(Qt::CTRL | Qt::Key_G));
     m.Raster1->setCheckable(true);
-    m.Uebersicht1 = punkt(ansicht, "Uebersicht1", QStringLiteral("Übersicht"), K::Uebersicht);
+    m.Uebersicht1 = punkt(ansicht, "Uebersicht1", QStringLiteral("Ü&bersicht"), K::Uebersicht);
     m.Uebersicht1->setCheckable(true);
 }
 
@@ -311,13 +310,13 @@ void popupMenue(QWidget &fenster, HauptMenue &m)
 
 } // namespace
 
-HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster)
+HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster, std::span<const WerkzeugInfo> werkzeuge)
 {
     HauptMenue m;
     dateiMenue(leiste, m);
     bearbeitenMenue(leiste, m);
     einheitenMenue(leiste);
-    karteMenue(leiste, m);
+    karteMenue(leiste, m, werkzeuge);
     ansichtMenue(leiste, m);
     extrasMenue(leiste, m);
     hilfeMenue(leiste, m);

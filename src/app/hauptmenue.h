@@ -1,8 +1,11 @@
 #pragma once
 
+#include "werkzeug.h"
+
 #include <QKeySequence>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class QAction;
@@ -24,6 +27,10 @@ struct HauptMenue
     QAction *Beenden1 = nullptr;
     QAction *RckgngigBefehl1 = nullptr;
     QAction *Wiederherstellen1 = nullptr;
+    QAction *Ausschneiden1 = nullptr;
+    QAction *Kopieren1 = nullptr;
+    QAction *Einfgen1 = nullptr;
+    QAction *Lschen1 = nullptr;
     QAction *Eigenschaften1 = nullptr;
     QAction *Zufallskarte1 = nullptr;
     QAction *Gestalter1 = nullptr;
@@ -47,19 +54,18 @@ struct HauptMenue
     QAction *LumerantKarte1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
 
-    // The tools under "&Karte", one checked at a time, and the edge brush.
-    QAction *Pinsel1 = nullptr;
-    QAction *Fuellen1 = nullptr;
-    QAction *Rechteck1 = nullptr;
-    QAction *Auswahl1 = nullptr;
+    // The tools under "&Karte" in the order of their list, one checked at a
+    // time, and the edge brush.
+    std::vector<QAction *> werkzeugPunkte;
     QAction *KantenAutomatisch1 = nullptr;
 
     // Tile items of "&Karte"; each action's data() is its tile code.
     std::vector<QAction *> feldPunkte;
 };
 
-// Fills the menu bar and creates the two popup menus as children of `fenster`.
-HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster);
+// Fills the menu bar and creates the two popup menus as children of `fenster`;
+// the tools' items come from their list.
+HauptMenue HauptMenueAnlegen(QMenuBar &leiste, QWidget &fenster, std::span<const WerkzeugInfo> werkzeuge);
 
 // Name of the property that marks the first item of a second menu column. Qt
 // menus have a single column, so the break shows as a separator line and the

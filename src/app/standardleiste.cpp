@@ -1,5 +1,6 @@
 #include "standardleiste.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QPainter>
 #include <QToolButton>
@@ -13,7 +14,7 @@ constexpr int kKnopfOben = (kHoehe - kKnopf.height()) / 2;
 
 } // namespace
 
-TStandardleiste::TStandardleiste(QWidget *parent)
+TStandardleiste::TStandardleiste(std::span<QAction *const> werkzeuge, QAction *kanten, QWidget *parent)
     : QFrame(parent), m_paletten(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Panel1"));
@@ -27,9 +28,9 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     ToolButton5 = knopf("ToolButton5", 3, "Rückgängig", false);
     ToolButton6 = knopf("ToolButton6", 4, "Wiederherstellen", false);
     trenner();
-    knopf("ToolButton8", 5, "Ausschneiden", false);
-    knopf("ToolButton9", 6, "Kopieren", false);
-    knopf("ToolButton10", 7, "Einfügen", false);
+    ToolButton8 = knopf("ToolButton8", 5, "Ausschneiden", false);
+    ToolButton9 = knopf("ToolButton9", 6, "Kopieren", false);
+    ToolButton10 = knopf("ToolButton10", 7, "Einfügen", false);
     trenner();
     ToolButton12 = knopf("ToolButton12", 8, "Palette Grünland");
     ToolButton13 = knopf("ToolButton13", 9, "Palette Wüste");
@@ -48,12 +49,24 @@ TStandardleiste::TStandardleiste(QWidget *parent)
     ToolButton19 = knopf("ToolButton19", 13, "Hilfe durchsuchen");
     ToolButton20 = knopf("ToolButton20", 14, "Hilfethemen");
     trenner();
-    PinselButton = knopf("PinselButton", 15, "Pinsel");
-    FuellenButton = knopf("FuellenButton", 16, "Füllen");
-    RechteckButton = knopf("RechteckButton", 17, "Rechteck");
-    AuswahlButton = knopf("AuswahlButton", 18, "Auswahl");
+    for (QAction *werkzeug : werkzeuge)
+        werkzeugKnoepfe.push_back(knopfFuer(werkzeug));
     trenner();
-    KantenButton = knopf("KantenButton", 19, "Kanten automatisch");
+    KantenButton = knopfFuer(kanten);
+}
+
+QToolButton *TStandardleiste::knopfFuer(QAction *action)
+{
+    QToolButton *button = knopf("", 0, "");
+    button->setDefaultAction(action);
+    return button;
+}
+
+void TStandardleiste::spiegeln(QToolButton *knopf, QAction *action)
+{
+    connect(knopf, &QToolButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::enabledChanged, knopf, &QToolButton::setEnabled);
+    knopf->setEnabled(action->isEnabled());
 }
 
 QToolButton *TStandardleiste::knopf(const char *name, int bild, const char *befehl, bool aktiv)

@@ -7,9 +7,8 @@
 #include "feldklang.h"
 #include "helpcontexts.h"
 #include "helpsystem.h"
-#include "hilfekontext.h"
 #include "kartendokument.h"
-#include "menuestil.h"
+#include "menuehilfe.h"
 #include "palettenleiste.h"
 #include "scripteditor.h"
 #include "soundplayer.h"
@@ -23,24 +22,18 @@
 #include "uebersicht.h"
 #include "ttips.h"
 #include "werkzeugsteuerung.h"
+#include "werkzeugbefehle.h"
 #include "zuletzt.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QMimeData>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QShortcut>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -69,7 +62,7 @@ TZendaroMain::TZendaroMain(std::unique_ptr<SoundPlayer> player, HelpSystem &hilf
     setAcceptDrops(true);
     oberflaecheAnlegen();
     befehleVerbinden();
-    hilfeTasteEinrichten();
+    new MenueHilfe(m_hilfe, {menuBar(), Menue.NewMenu1, Menue.PopupMenu1}, this);
     FormCreate();
     // The other windows come after the main window's own creation, in this
     // order, and stay hidden until their commands show them.
@@ -82,18 +75,24 @@ TZendaroMain::~TZendaroMain()
     // The box hides while the window's children are destroyed; by then this
     // window can no longer take its report.
     Gestalter->disconnect(this);
+    // The view goes first: its pages may still hear the pointer leave, and
+    // the document and the tools it hands that to are children made before.
+    delete ScrollBox1;
 }
 
 void TZendaroMain::oberflaecheAnlegen()
 {
-    Menue = HauptMenueAnlegen(*menuBar(), *this);
+    std::vector<WerkzeugInfo> werkzeuge;
+    for (const auto &werkzeug : Werkzeuge->werkzeuge())
+        werkzeuge.push_back(werkzeug->info());
+    Menue = HauptMenueAnlegen(*menuBar(), *this, werkzeuge);
 
     auto *mitte = new QWidget(this);
     auto *spalte = new QVBoxLayout(mitte);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
 
-    Panel1 = new TStandardleiste(mitte);
+    Panel1 = new TStandardleiste(Menue.werkzeugPunkte, Menue.KantenAutomatisch1, mitte);
     spalte->addWidget(Panel1);
 
     HolderPanel = new TPalettenLeiste(mitte);
@@ -112,7 +111,6 @@ void TZendaroMain::oberflaecheAnlegen()
 
     StatusBar1 = new TStatusLeiste(this);
     setStatusBar(StatusBar1);
-    StatusBar1->werkzeugZeigen(QStringLiteral("Pinsel"));
     ZoomAnzeige = new QLabel(StatusBar1);
     ZoomAnzeige->setObjectName(QStringLiteral("ZoomAnzeige"));
     ZoomAnzeige->setToolTip(QStringLiteral("Zoom"));
@@ -148,32 +146,14 @@ void TZendaroMain::tipsAnlegen()
 // that the map's own file is replaced silently.
 void TZendaroMain::dialogeAnlegen()
 {
-    OpenDialog1 = new QFileDialog(this);
+    // Both extensions a map may have, and any file.
+    const QStringList filter{QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")};
+    OpenDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptOpen, filter);
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::AnyFile);
-    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptSave, filter);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
     SaveDialog1->setDefaultSuffix(QStringLiteral("map"));
-    // Both extensions a map may have, and any file; the type list shows the
-    // names only, the patterns stay out of sight. The details view, wide
-    // enough for names, sizes and dates.
-    for (QFileDialog *dialog : {OpenDialog1, SaveDialog1}) {
-        dialog->setNameFilters({QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")});
-        dialog->setOption(QFileDialog::HideNameFilterDetails);
-        dialog->setViewMode(QFileDialog::Detail);
-        dialog->setItemDelegate(new DateiSpalten(dialog));
-        dialog->resize(900, 540);
-        if (auto *spalten = dialog->findChild<QHeaderView *>()) {
-            spalten->setSectionResizeMode(QHeaderView::ResizeToContents);
-            spalten->setSectionResizeMode(0, QHeaderView::Stretch);
-        }
-        if (auto *teiler = dialog->findChild<QSplitter *>())
-            teiler->setSizes({150, 750});
-    }
 
     Dialog1 = new TDialog1(Dokument->karte(), this);
     Dialog1->setObjectName(QStringLiteral("Dialog1"));
@@ -193,6 +173,8 @@ void TZendaroMain::fensterAnlegen()
     OptionenDlg->setObjectName(QStringLiteral("OptionenDlg"));
     connect(OptionenDlg, &TOptionenDlg::hilfeAngefordert, this,
             [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Optionen); });
+    m_optionen = OptionenDlg->optionen();
+    connect(OptionenDlg, &TOptionenDlg::optionenGeaendert, this, &TZendaroMain::optionenUebernehmen);
 
     AboutBox = new TAboutBox(this);
     AboutBox->setObjectName(QStringLiteral("AboutBox"));
@@ -234,10 +216,16 @@ void TZendaroMain::befehleVerbinden()
     };
     zuletztZeigen();
     connect(Menue.Zuletzt1, &QMenu::aboutToShow, this, zuletztZeigen);
-    connect(Panel1->ToolButton1, &QToolButton::clicked, Menue.LumerantKarte1, &QAction::trigger);
-    connect(Panel1->ToolButton2, &QToolButton::clicked, Menue.ffnen1, &QAction::trigger);
-    // The floppy disk saves, as its picture promises.
-    connect(Panel1->ToolButton3, &QToolButton::clicked, Menue.Speichern1, &QAction::trigger);
+    // The floppy disk saves, as its picture promises; the two help pictures
+    // lead to the keyword search and the contents.
+    const std::pair<QToolButton *, QAction *> knoepfe[] = {
+        {Panel1->ToolButton1, Menue.LumerantKarte1}, {Panel1->ToolButton2, Menue.ffnen1},
+        {Panel1->ToolButton3, Menue.Speichern1},     {Panel1->ToolButton5, Menue.RckgngigBefehl1},
+        {Panel1->ToolButton6, Menue.Wiederherstellen1}, {Panel1->ToolButton8, Menue.Ausschneiden1},
+        {Panel1->ToolButton9, Menue.Kopieren1},      {Panel1->ToolButton10, Menue.Einfgen1},
+        {Panel1->ToolButton19, Menue.Suchen1},       {Panel1->ToolButton20, Menue.Hilfethemen1}};
+    for (auto [knopf, action] : knoepfe)
+        TStandardleiste::spiegeln(knopf, action);
 
     connect(HolderPanel, &TPalettenLeiste::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
     for (QAction *punkt : Menue.feldPunkte) {
@@ -251,10 +239,6 @@ void TZendaroMain::befehleVerbinden()
             [this](const QPoint &pos) { Menue.NewMenu1->popup(Panel1->ToolButton1->mapToGlobal(pos)); });
     connect(Panel1->GestalterButton, &QToolButton::clicked, this, &TZendaroMain::GestalterButtonClick);
     connect(Panel1->ToolButton17, &QToolButton::clicked, this, &TZendaroMain::ToolButton17Click);
-    // The two help pictures lead to the help: the contents and the keyword
-    // search.
-    connect(Panel1->ToolButton19, &QToolButton::clicked, Menue.Suchen1, &QAction::trigger);
-    connect(Panel1->ToolButton20, &QToolButton::clicked, Menue.Hilfethemen1, &QAction::trigger);
 
     connect(Timer2, &QTimer::timeout, this, &TZendaroMain::Timer2Timer);
 
@@ -283,15 +267,10 @@ void TZendaroMain::befehleVerbinden()
     connect(ScrollBox1, &KartenAnsicht::zoomGeaendert, ZoomAnzeige,
             [this](int prozent) { ZoomAnzeige->setText(QStringLiteral("%1 %").arg(prozent)); });
     ZoomAnzeige->setText(QStringLiteral("%1 %").arg(Zoom.prozent));
-    QUndoStack *verlauf = &Dokument->verlauf();
-    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
-        connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);
-    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
-        connect(verlauf, signal, this, &TZendaroMain::verlaufZeigen);
+    // Every push, merge, undo, redo and clear moves the index or reports it.
+    connect(&Dokument->verlauf(), &QUndoStack::indexChanged, this, &TZendaroMain::verlaufZeigen);
     connect(Menue.RckgngigBefehl1, &QAction::triggered, this, &TZendaroMain::RckgngigBefehl1Click);
     connect(Menue.Wiederherstellen1, &QAction::triggered, this, &TZendaroMain::Wiederherstellen1Click);
-    connect(Panel1->ToolButton5, &QToolButton::clicked, Menue.RckgngigBefehl1, &QAction::trigger);
-    connect(Panel1->ToolButton6, &QToolButton::clicked, Menue.Wiederherstellen1, &QAction::trigger);
     verlaufZeigen();
 
     connect(Menue.Standardleiste1, &QAction::triggered, this, &TZendaroMain::Standardleiste1Click);
@@ -313,41 +292,6 @@ void TZendaroMain::befehleVerbinden()
     connect(Menue.Hilfeverwenden1, &QAction::triggered, this, &TZendaroMain::Hilfeverwenden1Click);
     connect(Menue.TipdesTages1, &QAction::triggered, this, &TZendaroMain::TipdesTages1Click);
     connect(Menue.Infober1, &QAction::triggered, this, &TZendaroMain::Infober1Click);
-}
-
-// F1 reaches the menu that shows the highlighted item: the open popup, or the
-// menu bar while its titles are walked with the keyboard.
-void TZendaroMain::hilfeTasteEinrichten()
-{
-    auto *stil = new MenueStil;
-    stil->setParent(this);
-    const QList<QWidget *> wurzeln{menuBar(), Menue.NewMenu1, Menue.PopupMenu1};
-    for (QWidget *wurzel : wurzeln) {
-        wurzel->installEventFilter(this);
-        if (qobject_cast<QMenu *>(wurzel))
-            wurzel->setStyle(stil);
-        for (QMenu *unter : wurzel->findChildren<QMenu *>()) {
-            unter->installEventFilter(this);
-            unter->setStyle(stil);
-        }
-    }
-}
-
-bool TZendaroMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
-        return QMainWindow::eventFilter(watched, event);
-    const QAction *punkt = nullptr;
-    if (auto *menue = qobject_cast<QMenu *>(watched))
-        // An open menu without a highlighted item still shows its own title
-        // highlighted.
-        punkt = menue->activeAction() ? menue->activeAction() : menue->menuAction();
-    else if (auto *leiste = qobject_cast<QMenuBar *>(watched))
-        punkt = leiste->activeAction();
-    if (!punkt)
-        return QMainWindow::eventFilter(watched, event);
-    MenueHilfe(punkt);
-    return true;
 }
 
 void TZendaroMain::FormCreate()
@@ -381,59 +325,7 @@ void TZendaroMain::werkzeugeVerbinden()
     connect(Werkzeuge, &Werkzeugsteuerung::gemalt, this, &TZendaroMain::FeldSoundSpielen);
     // The picked tile shows on its palette, as if its button had been clicked.
     connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
-    connect(Werkzeuge, &Werkzeugsteuerung::hinweis, StatusBar1, [this](const QString &text) {
-        StatusBar1->showMessage(text, 3000);
-    });
-    connect(Werkzeuge, &Werkzeugsteuerung::auswahlGroesse, StatusBar1, [this](QSize felder) {
-        StatusBar1->setAuswahlGroesse(std::max(felder.width(), 0), std::max(felder.height(), 0));
-    });
-    const std::pair<QAction *, Werkzeug> werkzeuge[] = {{Menue.Pinsel1, Werkzeug::Pinsel},
-                                                        {Menue.Fuellen1, Werkzeug::Fuellen},
-                                                        {Menue.Rechteck1, Werkzeug::Rechteck},
-                                                        {Menue.Auswahl1, Werkzeug::Auswahl}};
-    for (const auto &[action, werkzeug] : werkzeuge) {
-        connect(action, &QAction::triggered, Werkzeuge, [this, w = werkzeug, a = action] {
-            Werkzeuge->setWerkzeug(w);
-            StatusBar1->werkzeugZeigen(a->text());
-        });
-    }
-    connect(Menue.KantenAutomatisch1, &QAction::toggled, Werkzeuge, &Werkzeugsteuerung::setKantenAutomatisch);
-    Panel1->PinselButton->setDefaultAction(Menue.Pinsel1);
-    Panel1->FuellenButton->setDefaultAction(Menue.Fuellen1);
-    Panel1->RechteckButton->setDefaultAction(Menue.Rechteck1);
-    Panel1->AuswahlButton->setDefaultAction(Menue.Auswahl1);
-    Panel1->KantenButton->setDefaultAction(Menue.KantenAutomatisch1);
-    // Cut, copy and delete need a selection; paste needs a piece of a map in
-    // the clipboard. The scissors, pages and clipboard of the tool bar follow.
-    auto *ausschneiden = findChild<QAction *>(QStringLiteral("Ausschneiden1"));
-    auto *kopieren = findChild<QAction *>(QStringLiteral("Kopieren1"));
-    auto *einfuegen = findChild<QAction *>(QStringLiteral("Einfgen1"));
-    auto *loeschen = findChild<QAction *>(QStringLiteral("Lschen1"));
-    einfuegen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    connect(ausschneiden, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::ausschneiden);
-    connect(kopieren, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::kopieren);
-    connect(einfuegen, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::einfuegen);
-    connect(loeschen, &QAction::triggered, Werkzeuge, &Werkzeugsteuerung::loeschen);
-    const std::pair<const char *, QAction *> knoepfe[] = {
-        {"ToolButton8", ausschneiden}, {"ToolButton9", kopieren}, {"ToolButton10", einfuegen}};
-    for (auto [name, action] : knoepfe) {
-        auto *knopf = Panel1->findChild<QToolButton *>(QString::fromLatin1(name));
-        connect(knopf, &QToolButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::enabledChanged, knopf, &QToolButton::setEnabled);
-    }
-    connect(Werkzeuge, &Werkzeugsteuerung::auswahlGroesse, this, [=, this] {
-        const bool da = Werkzeuge->hatAuswahl();
-        for (QAction *action : {ausschneiden, kopieren, loeschen})
-            action->setEnabled(da);
-    });
-    const auto einfuegenZeigen = [einfuegen] {
-        einfuegen->setEnabled(QGuiApplication::clipboard()->mimeData()
-                              && QGuiApplication::clipboard()->mimeData()->hasFormat(QString::fromLatin1(KartenStueckMime)));
-    };
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, einfuegen, einfuegenZeigen);
-    einfuegenZeigen();
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, Werkzeuge, &Werkzeugsteuerung::abbrechen);
+    WerkzeugBefehleVerbinden(*Werkzeuge, Menue, *StatusBar1, *this);
 }
 
 bool TZendaroMain::KarteGeaendert() const
@@ -442,7 +334,7 @@ bool TZendaroMain::KarteGeaendert() const
 }
 
 // The menu items name the step they would take back or do again, and they
-// and the two arrows are enabled exactly when there is one.
+// (and the two arrows that mirror them) are enabled exactly when there is one.
 void TZendaroMain::verlaufZeigen()
 {
     const QUndoStack &verlauf = Dokument->verlauf();
@@ -453,8 +345,6 @@ void TZendaroMain::verlaufZeigen()
     beschriften(Menue.Wiederherstellen1, QStringLiteral("Wiederherstellen"), verlauf.redoText());
     Menue.RckgngigBefehl1->setEnabled(verlauf.canUndo());
     Menue.Wiederherstellen1->setEnabled(verlauf.canRedo());
-    Panel1->ToolButton5->setEnabled(verlauf.canUndo());
-    Panel1->ToolButton6->setEnabled(verlauf.canRedo());
 }
 
 // A stroke still open (a key pressed while the button is held) ends first,
@@ -489,7 +379,7 @@ void TZendaroMain::FeldSoundSpielen()
         clip = &SandSound;
         break;
     }
-    if (m_player && !clip->isEmpty() && OptionenDlg->CheckBox1->isChecked())
+    if (m_player && !clip->isEmpty() && m_optionen.sound)
         m_player->play(*clip);
 }
 
@@ -622,15 +512,6 @@ void TZendaroMain::Beenden1Click()
     close();
 }
 
-void TZendaroMain::MenueHilfe(const QAction *punkt)
-{
-    const quint32 kontext = HilfeKontextSuchen(punkt);
-    // The menus close first, so that the help window can take the input.
-    while (QWidget *offen = QApplication::activePopupWidget())
-        offen->close();
-    m_hilfe.request(HelpSystem::HELP_CONTEXT, kontext);
-}
-
 void TZendaroMain::Hilfethemen1Click()
 {
     m_hilfe.request(HelpSystem::HELP_CONTENTS, 0);
@@ -659,6 +540,21 @@ void TZendaroMain::Infober1Click()
 void TZendaroMain::Optionen1Click()
 {
     OptionenDlg->exec();
+}
+
+void TZendaroMain::OptionenSetzen(const Optionen &optionen)
+{
+    m_optionen = optionen;
+    OptionenDlg->setOptionen(optionen);
+}
+
+void TZendaroMain::optionenUebernehmen(const Optionen &optionen)
+{
+    const bool speichernGewechselt = optionen.beimBeendenSpeichern != m_optionen.beimBeendenSpeichern;
+    m_optionen = optionen;
+    // Unchecking must reach the file at once: the end will not write it.
+    if (m_einstellungen && speichernGewechselt)
+        BeimBeendenSpeichernSchreiben(*m_einstellungen, optionen.beimBeendenSpeichern);
 }
 
 // The editor runs on its own; nothing is handed to it and nothing waited for.

@@ -3,6 +3,7 @@
 #include "einstellungen.h"
 #include "hauptmenue.h"
 #include "kartenansicht.h"
+#include "optionen.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -104,6 +105,10 @@ public:
     void EinstellungenBeimBeenden();
     Einstellungen EinstellungenErfassen() const;
 
+    // The options in force; the dialog shows them and reports every change.
+    const Optionen &optionen() const { return m_optionen; }
+    void OptionenSetzen(const Optionen &optionen);
+
     // Recovery copies of the modified map go to `ordner` from now on; tests
     // that never call this write none.
     void RettungskopienEinrichten(const QString &ordner);
@@ -125,11 +130,9 @@ public:
     void Wiederherstellen1Click();
     // Open without the file dialog (command line, drop, recent maps): the
     // save prompt first when modified, errors in the standard error box.
-    // Invokable, so a drop can queue it by name.
-    Q_INVOKABLE void DateiOeffnen(const QString &pfad);
+    void DateiOeffnen(const QString &pfad);
 
-    // Help: F1 on a highlighted menu item asks for the item's context.
-    void MenueHilfe(const QAction *punkt);
+    // Help; F1 on a highlighted menu item is MenueHilfe's.
     void Hilfethemen1Click();
     void Suchen1Click();
     void Hilfeverwenden1Click();
@@ -173,7 +176,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 public:
     // Sets the zoom; the map pixel under `anker` (a position in the scroll
@@ -186,7 +188,6 @@ private:
     void dialogeAnlegen();
     void fensterAnlegen();
     void tipsAnlegen();
-    void hilfeTasteEinrichten();
     void befehl(const std::function<void()> &ausfuehren);
     void verbinden(QAction *action, void (TZendaroMain::*handler)());
     void verlaufZeigen();
@@ -204,5 +205,7 @@ private:
     std::unique_ptr<SoundPlayer> m_player;
     HelpSystem &m_hilfe;
     QSettings *m_einstellungen = nullptr;
+    Optionen m_optionen;
+    void optionenUebernehmen(const Optionen &optionen);
     Rettungsdienst *m_rettung = nullptr;
 };

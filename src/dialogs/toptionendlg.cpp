@@ -134,22 +134,36 @@ void TOptionenDlg::seiteEditorAnlegen()
     for (QCheckBox *box : {SicherungBox, CheckBox1, CheckBox2}) {
         box->setChecked(true);
         breiteFuerText(box, 340);
+        connect(box, &QCheckBox::toggled, this, &TOptionenDlg::aenderungMelden);
     }
 }
 
-QStringList TOptionenDlg::Ressourcen() const
+Optionen TOptionenDlg::optionen() const
 {
-    QStringList eintraege;
+    Optionen o;
+    o.sound = CheckBox1->isChecked();
+    o.beimBeendenSpeichern = CheckBox2->isChecked();
+    o.sicherungskopie = SicherungBox->isChecked();
     for (int i = 0; i < ListBox1->count(); ++i)
-        eintraege << ListBox1->item(i)->text();
-    return eintraege;
+        o.ressourcen << ListBox1->item(i)->text();
+    return o;
 }
 
-void TOptionenDlg::RessourcenSetzen(const QStringList &eintraege)
+// Reports once, with the whole value, not once per box.
+void TOptionenDlg::setOptionen(const Optionen &optionen)
 {
+    const QSignalBlocker sperre(this);
+    CheckBox1->setChecked(optionen.sound);
+    CheckBox2->setChecked(optionen.beimBeendenSpeichern);
+    SicherungBox->setChecked(optionen.sicherungskopie);
     ListBox1->clear();
-    for (const QString &eintrag : eintraege)
+    for (const QString &eintrag : optionen.ressourcen)
         eintragAnhaengen(eintrag);
+}
+
+void TOptionenDlg::aenderungMelden()
+{
+    emit optionenGeaendert(optionen());
 }
 
 void TOptionenDlg::seiteRessourcenAnlegen()
@@ -213,9 +227,10 @@ void TOptionenDlg::NeuButtonClick()
         return;
     }
     // Only bitmaps are taken, and only with the extension in lower case.
-    if (endung(pfad) == QLatin1String(".bmp"))
+    if (endung(pfad) == QLatin1String(".bmp")) {
         eintragAnhaengen(pfad);
-    else
+        aenderungMelden();
+    } else
         warnung(QStringLiteral("ungültiges Dateiformat!"));
 }
 
@@ -225,6 +240,7 @@ void TOptionenDlg::BitBtn1Click()
     if (auswahl.isEmpty())
         return;
     delete auswahl.front();
+    aenderungMelden();
     // Qt would select the next entry; the list is left with no selection, so
     // a second press does not remove an entry the user did not pick.
     ListBox1->clearSelection();

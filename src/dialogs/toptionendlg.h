@@ -1,5 +1,7 @@
 #pragma once
 
+#include "optionen.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -11,7 +13,8 @@ class QTabWidget;
 // "Optionen und Einstellungen": editor, resource and parser settings. The
 // resource list takes picture files and gives up entries; the editor page
 // switches the painting sounds, the backup copy and whether the settings are
-// kept at the end, which the main window reads from the three boxes. The
+// kept at the end. It shows and edits an Optionen value and reports every
+// change at once, as the boxes have always taken effect without OK. The
 // parser settings are shown but read by nothing.
 class TOptionenDlg : public QDialog
 {
@@ -20,8 +23,8 @@ class TOptionenDlg : public QDialog
 public:
     explicit TOptionenDlg(QWidget *parent);
 
-    QStringList Ressourcen() const;
-    void RessourcenSetzen(const QStringList &eintraege);
+    Optionen optionen() const;
+    void setOptionen(const Optionen &optionen);
 
     QCheckBox *CheckBox1;   // "Soundeffekte im Editor"
     QCheckBox *CheckBox2;   // "Einstellungen beim Beenden speichern"
@@ -30,6 +33,8 @@ public:
 signals:
     // "&Hilfe" was pressed: the opener shows the dialog's help page.
     void hilfeAngefordert();
+    // A box was switched or the resource list changed.
+    void optionenGeaendert(const Optionen &optionen);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -41,6 +46,7 @@ private:
     void NeuButtonClick();
     void BitBtn1Click();
     void eintragAnhaengen(const QString &text);
+    void aenderungMelden();
     void warnung(const QString &text);
 
     QTabWidget *TabbedNotebook1;

@@ -4,7 +4,7 @@
 #include "dateiersetzen.h"
 #include "eigenschaftenaendern.h"
 #include "feldbilder.h"
-#include "felderaendern.h"
+#include "felderschritt.h"
 #include "groesseaendern.h"
 #include "kartendatei.h"
 
@@ -138,7 +138,7 @@ bool KartenDokument::felderSetzen(const QString &name, std::span<const FeldCode>
     }
     if (aenderungen.leer())
         return false;
-    m_verlauf.push(new FelderAendern(*this, name, std::move(aenderungen), m_strich));
+    m_verlauf.push(new FelderSchritt(*this, name, std::move(aenderungen), m_strich));
     return true;
 }
 

@@ -3,12 +3,8 @@
 #include "feldformen.h"
 #include "kantenpinsel.h"
 #include "kartendokument.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
-#include <algorithm>
+#include "werkzeugliste.h"
+#include "zwischenablage.h"
 
 namespace {
 
@@ -23,23 +19,25 @@ QRect umfang(const std::vector<VorschauFeld> &felder)
 } // namespace
 
 Werkzeugsteuerung::Werkzeugsteuerung(KartenDokument &dokument, QObject *parent)
-    : QObject(parent), m_dokument(dokument)
+    : QObject(parent), m_dokument(dokument), m_werkzeuge(WerkzeugeAnlegen()), m_werkzeug(m_werkzeuge.front().get())
 {
 }
+
+Werkzeugsteuerung::~Werkzeugsteuerung() = default;
 
 const TKarte &Werkzeugsteuerung::karte() const
 {
     return m_dokument.karte();
 }
 
-void Werkzeugsteuerung::setWerkzeug(Werkzeug werkzeug)
+void Werkzeugsteuerung::setWerkzeug(std::size_t index)
 {
-    if (werkzeug == m_werkzeug)
+    if (index >= m_werkzeuge.size() || m_werkzeuge[index].get() == m_werkzeug)
         return;
-    m_gedrueckt = false;
+    druckBeenden();
     rahmenSetzen({}, false);
-    m_werkzeug = werkzeug;
-    emit werkzeugGewechselt(werkzeug);
+    m_werkzeug = m_werkzeuge[index].get();
+    emit werkzeugGewechselt(index);
 }
 
 void Werkzeugsteuerung::setKantenAutomatisch(bool an)
@@ -61,35 +59,8 @@ void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
         schrittMelden(entwurf, QStringLiteral("Einfügen"));
         return;
     }
-    m_gedrueckt = true;
     m_anfang = m_letzte = zelle;
-    switch (m_werkzeug) {
-    case Werkzeug::Pinsel:
-        // Press, moves and release are one step of the history.
-        m_dokument.strichBeginnen();
-        malen({zelle}, KartenDokument::malenText());
-        if (raster.ort(zelle))
-            emit gemalt();
-        break;
-    case Werkzeug::Fuellen: {
-        m_gedrueckt = false;
-        FeldEntwurf entwurf(karte());
-        const std::vector<QPoint> bereich = FuellFlaeche(entwurf, raster, zelle, m_feldtyp, m_kanten);
-        if (bereich.empty())
-            break;
-        FlaecheMalen(entwurf, raster, bereich, m_feldtyp, m_kanten);
-        schrittMelden(entwurf, QStringLiteral("Füllen"));
-        emit gemalt();
-        break;
-    }
-    case Werkzeug::Rechteck:
-        rahmenSetzen(ZellRechteck(zelle, zelle), false);
-        rechteckVorschau();
-        break;
-    case Werkzeug::Auswahl:
-        rahmenSetzen(ZellRechteck(zelle, zelle), false);
-        break;
-    }
+    m_gedrueckt = m_werkzeug->druecken(*this, zelle);
 }
 
 void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
@@ -109,13 +80,7 @@ void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
         return;
     if (zelle == m_letzte)
         return;
-    if (m_werkzeug == Werkzeug::Pinsel) {
-        malen(FeldLinie(m_letzte, zelle), KartenDokument::malenText());
-    } else {
-        rahmenSetzen(ZellRechteck(m_anfang, zelle), false);
-        if (m_werkzeug == Werkzeug::Rechteck)
-            rechteckVorschau();
-    }
+    m_werkzeug->ziehen(*this, m_letzte, zelle);
     m_letzte = zelle;
 }
 
@@ -125,21 +90,7 @@ void Werkzeugsteuerung::loslassen(QPoint kartenPixel)
         return;
     bewegen(kartenPixel, m_feldtyp);
     m_gedrueckt = false;
-    if (m_werkzeug == Werkzeug::Pinsel) {
-        m_dokument.strichBeenden();
-    } else if (m_werkzeug == Werkzeug::Rechteck) {
-        const FeldRaster raster(karte());
-        FeldEntwurf entwurf(karte());
-        const std::vector<QPoint> zellen = RechteckZellen(raster, m_rahmen);
-        rahmenSetzen({}, false);
-        vorschauSetzen({});
-        FlaecheMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
-        schrittMelden(entwurf, QStringLiteral("Rechteck"));
-        if (std::any_of(zellen.begin(), zellen.end(), [&](QPoint z) { return raster.ort(z).has_value(); }))
-            emit gemalt();
-    } else if (m_werkzeug == Werkzeug::Auswahl) {
-        rahmenSetzen(m_rahmen, true);
-    }
+    m_werkzeug->loslassen(*this);
 }
 
 void Werkzeugsteuerung::verlassen()
@@ -151,17 +102,19 @@ void Werkzeugsteuerung::verlassen()
 
 void Werkzeugsteuerung::pipette(QPoint kartenPixel)
 {
-    const auto ort = FeldRaster(karte()).ort(FeldRaster(karte()).zelleBei(kartenPixel));
-    if (ort)
+    feldAufnehmen(FeldRaster(karte()).zelleBei(kartenPixel));
+}
+
+void Werkzeugsteuerung::feldAufnehmen(QPoint zelle)
+{
+    if (const auto ort = FeldRaster(karte()).ort(zelle))
         emit feldtypGewaehlt(karte().Felder[ort->seite][ort->feld]);
 }
 
 void Werkzeugsteuerung::kopieren()
 {
-    if (!hatAuswahl())
-        return;
-    const FeldEntwurf entwurf(karte());
-    QGuiApplication::clipboard()->setMimeData(StueckAlsMime(StueckKopieren(entwurf, FeldRaster(karte()), auswahl())));
+    if (hatAuswahl())
+        Zwischenablage::ablegen(StueckKopieren(FeldEntwurf(karte()), FeldRaster(karte()), auswahl()));
 }
 
 void Werkzeugsteuerung::ausschneiden()
@@ -187,10 +140,10 @@ void Werkzeugsteuerung::loeschen()
 
 bool Werkzeugsteuerung::einfuegen()
 {
-    m_stueck = StueckAusMime(QGuiApplication::clipboard()->mimeData());
+    m_stueck = Zwischenablage::stueck();
     if (!m_stueck)
         return false;
-    m_gedrueckt = false;
+    druckBeenden();
     if (m_zeiger)
         hoverZeigen(FeldRaster(karte()).zelleBei(*m_zeiger));
     return true;
@@ -204,7 +157,7 @@ bool Werkzeugsteuerung::abbrechen()
         return true;
     }
     if (m_rahmen.isValid()) {
-        m_gedrueckt = false;
+        druckBeenden();
         rahmenSetzen({}, false);
         vorschauSetzen({});
         return true;
@@ -217,12 +170,7 @@ void Werkzeugsteuerung::druckBeenden()
     if (!m_gedrueckt)
         return;
     m_gedrueckt = false;
-    if (m_werkzeug == Werkzeug::Pinsel) {
-        m_dokument.strichBeenden();
-    } else {
-        rahmenSetzen({}, false);
-        vorschauSetzen({});
-    }
+    m_werkzeug->abbrechen(*this);
 }
 
 void Werkzeugsteuerung::zuruecksetzen()
@@ -266,40 +214,9 @@ void Werkzeugsteuerung::hoverZeigen(QPoint zelle)
                 if (code >= 0 && raster.ort(ziel))
                     vorschau.push_back({raster.pixel(ziel), std::uint8_t(code)});
             }
-    } else if (m_werkzeug != Werkzeug::Auswahl && raster.ort(zelle)) {
-        // The painted field shows even where it keeps its code; with the
-        // edge brush every field the solver changes shows too.
-        FeldEntwurf entwurf(karte());
-        std::vector<QPoint> zellen{zelle};
-        if (m_werkzeug == Werkzeug::Fuellen) {
-            zellen = FuellFlaeche(entwurf, raster, zelle, m_feldtyp, m_kanten);
-            if (zellen.size() > kFuellVorschauFelder) {
-                vorschauSetzen({});
-                emit hinweis(QStringLiteral("Füllen: %1 Felder – zu viele für die Vorschau").arg(zellen.size()));
-                return;
-            }
-            FlaecheMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
-        } else {
-            vorschau.push_back({raster.pixel(zelle), m_feldtyp});
-            FelderMalen(entwurf, raster, zellen, m_feldtyp, m_kanten);
-        }
-        for (const FeldCode &feld : entwurf.aenderungen()) {
-            const QPoint z = raster.zelle({feld.seite, feld.feld});
-            if (m_werkzeug == Werkzeug::Fuellen || z != zelle)
-                vorschau.push_back({raster.pixel(z), feld.code});
-        }
+    } else if (raster.ort(zelle)) {
+        vorschau = m_werkzeug->vorschau(*this, zelle);
     }
-    vorschauSetzen(std::move(vorschau));
-}
-
-void Werkzeugsteuerung::rechteckVorschau()
-{
-    const FeldRaster raster(karte());
-    FeldEntwurf entwurf(karte());
-    FlaecheMalen(entwurf, raster, RechteckZellen(raster, m_rahmen), m_feldtyp, m_kanten);
-    std::vector<VorschauFeld> vorschau;
-    for (const FeldCode &feld : entwurf.aenderungen())
-        vorschau.push_back({raster.pixel(raster.zelle({feld.seite, feld.feld})), feld.code});
     vorschauSetzen(std::move(vorschau));
 }
 
@@ -321,12 +238,12 @@ QRect Werkzeugsteuerung::rahmenBereich() const
 void Werkzeugsteuerung::rahmenSetzen(QRect zellen, bool fertig)
 {
     const QRect vorher = rahmenBereich();
-    const bool warAuswahl = m_rahmen.isValid();
+    const bool warDa = m_rahmen.isValid();
     m_rahmen = zellen & QRect(QPoint(0, 0), FeldRaster(karte()).groesse());
     m_auswahlFertig = fertig && m_rahmen.isValid();
     const QRect bereich = vorher | rahmenBereich();
     if (bereich.isValid())
         emit ueberlagerungGeaendert(bereich);
-    if (m_werkzeug == Werkzeug::Auswahl && (warAuswahl || m_rahmen.isValid()))
+    if (rahmenIstAuswahl() && (warDa || m_rahmen.isValid()))
         emit auswahlGroesse(m_rahmen.isValid() ? m_rahmen.size() : QSize());
 }

@@ -2,32 +2,26 @@
 
 #include "feldentwurf.h"
 #include "kartenstueck.h"
-
-class KartenDokument;
+#include "werkzeug.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
-#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
-enum class Werkzeug : std::uint8_t { Pinsel, Fuellen, Rechteck, Auswahl };
+class KartenDokument;
 
-// A tile drawn over the map as a preview, in map pixels.
-struct VorschauFeld
-{
-    QRect pixel;
-    std::uint8_t code;
-};
-
-// What the painting tools do with the pointer, in map pixels (the whole
-// picture of the shown pages), without widgets: the view hands in the
-// pointer and draws the preview and outline it asks for; the map changes
-// only through the document, one undo step per use of a tool.
+// The tool manager: takes the pointer in map pixels (the whole picture of the
+// shown pages), without widgets, and hands it as cells to the chosen tool; the
+// view draws the preview and outline it asks for. The map changes only
+// through the document, one undo step per use of a tool. A piece taken from
+// the clipboard follows the pointer until a press lays it down, whatever the
+// tool.
 class Werkzeugsteuerung : public QObject
 {
     Q_OBJECT
@@ -35,10 +29,26 @@ class Werkzeugsteuerung : public QObject
 public:
     // The document must outlive the tools.
     explicit Werkzeugsteuerung(KartenDokument &dokument, QObject *parent = nullptr);
+    ~Werkzeugsteuerung() override;
 
-    Werkzeug werkzeug() const { return m_werkzeug; }
-    void setWerkzeug(Werkzeug werkzeug);
-    bool kantenAutomatisch() const { return m_kanten; }
+    // The tools in the order of the menu and the tool bar.
+    const std::vector<std::unique_ptr<Werkzeug>> &werkzeuge() const { return m_werkzeuge; }
+    const Werkzeug &werkzeug() const { return *m_werkzeug; }
+    void setWerkzeug(std::size_t index);
+    // The tool of class T, for callers that know the tool they mean.
+    template<class T>
+    void waehlen()
+    {
+        for (std::size_t i = 0; i < m_werkzeuge.size(); ++i)
+            if (dynamic_cast<const T *>(m_werkzeuge[i].get()))
+                setWerkzeug(i);
+    }
+    template<class T>
+    bool ist() const
+    {
+        return dynamic_cast<const T *>(m_werkzeug) != nullptr;
+    }
+
     void setKantenAutomatisch(bool an);
 
     // The pointer: a press of the painting button, moves with or without it
@@ -47,7 +57,7 @@ public:
     void bewegen(QPoint kartenPixel, std::uint8_t code);
     void loslassen(QPoint kartenPixel);
     void verlassen();
-    // Picks the code under the pointer as the current tile.
+    // Picks the code under the pointer as the current tile, whatever the tool.
     void pipette(QPoint kartenPixel);
 
     // The selection in cells; empty when there is none.
@@ -73,13 +83,34 @@ public:
     // The outline of the rectangle being dragged or of the selection, in map
     // pixels; empty when there is none.
     QRect rahmenPixel() const;
-    bool rahmenIstAuswahl() const { return m_werkzeug == Werkzeug::Auswahl; }
+    bool rahmenIstAuswahl() const { return m_werkzeug->markiertAuswahl(); }
+
+    // For the tools.
+    KartenDokument &dokument() { return m_dokument; }
+    const TKarte &karte() const;
+    std::uint8_t feldtyp() const { return m_feldtyp; }
+    bool kantenAutomatisch() const { return m_kanten; }
+    // The cell the press began on.
+    QPoint anfang() const { return m_anfang; }
+    // Paints the cells with the current tile (with edges when switched on)
+    // as a step named `befehl`; a step of a stroke joins the stroke's.
+    void malen(const std::vector<QPoint> &zellen, const QString &befehl);
+    void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
+    // The outline, in cells; `fertig` marks a finished selection.
+    QRect rahmen() const { return m_rahmen; }
+    void rahmenSetzen(QRect zellen, bool fertig);
+    // A press painted with the current tile: its group sound plays.
+    void gemaltMelden() { emit gemalt(); }
+    void hinweisMelden(const QString &text) { emit hinweis(text); }
+    // Shows tiles over the map (map pixels) until the next call.
+    void vorschauSetzen(std::vector<VorschauFeld> vorschau);
+    // Takes the code of the field in `zelle` as the current tile.
+    void feldAufnehmen(QPoint zelle);
 
 signals:
-    // A press painted with the current tile (its group sound plays).
     void gemalt();
     void feldtypGewaehlt(std::uint8_t code);
-    void werkzeugGewechselt(Werkzeug werkzeug);
+    void werkzeugGewechselt(std::size_t index);
     // Size in fields of the selection while it is dragged and after; empty
     // when there is none.
     void auswahlGroesse(QSize felder);
@@ -89,22 +120,12 @@ signals:
     void hinweis(const QString &text);
 
 private:
-    // A fill's preview is worked out and drawn on every move of the pointer;
-    // beyond this many fields (four pages) it is left out.
-    static constexpr std::size_t kFuellVorschauFelder = 704;
-
-    void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
-    const TKarte &karte() const;
-    void malen(const std::vector<QPoint> &zellen, const QString &befehl);
-    void vorschauSetzen(std::vector<VorschauFeld> vorschau);
-    void rahmenSetzen(QRect zellen, bool fertig);
     void hoverZeigen(QPoint zelle);
-    // What releasing the rectangle being dragged would change.
-    void rechteckVorschau();
     QRect rahmenBereich() const;
 
     KartenDokument &m_dokument;
-    Werkzeug m_werkzeug = Werkzeug::Pinsel;
+    std::vector<std::unique_ptr<Werkzeug>> m_werkzeuge;
+    const Werkzeug *m_werkzeug;
     bool m_kanten = true;
     std::uint8_t m_feldtyp = 1;
     bool m_gedrueckt = false;

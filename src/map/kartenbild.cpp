@@ -90,9 +90,9 @@ void IndexFuellen(QImage &bild, QRect rechteck, uchar wert)
         std::memset(bild.scanLine(y) + rechteck.left(), wert, std::size_t(rechteck.width()));
 }
 
-// Draws one page into an 8-bit picture at `ursprung`, field by field as
-// SeitenBild does: a tile's top-left square of the field size, clipped to the
-// page, over white.
+// Draws one page into an 8-bit picture at `ursprung`, field by field on the
+// squares SeitenBild uses: a tile's top-left square of the field size,
+// clipped to the page, over white.
 void SeiteIndiziertZeichnen(const TKarte &karte, int seite, const IndexKacheln &kacheln, QImage &bild,
                             QPoint ursprung)
 {
@@ -102,22 +102,20 @@ void SeiteIndiziertZeichnen(const TKarte &karte, int seite, const IndexKacheln &
     if (c == 0 || seite < 1 || seite > MaxSeiten)
         return;
     const QRect grenze = seitenRechteck & bild.rect();
-    std::int32_t x = 0;
-    std::int32_t y = 0;
     const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
-    for (std::int32_t i = 1; i <= felder && y < karte.SeitenHoehe; ++i) {
+    for (std::int32_t i = 1; i <= felder; ++i) {
+        const QRect quadrat = FeldRechteck(karte, i);
+        if (quadrat.isNull() || quadrat.y() >= karte.SeitenHoehe)
+            break;
+        const QPoint platz = quadrat.topLeft();
         const QImage &kachel = kacheln.bilder[BildNummer(karte.Felder[seite][i])];
-        const QRect feld = QRect(ursprung + QPoint(x, y), QSize(std::min(c, kachel.width()), std::min(c, kachel.height())))
+        const QRect feld = QRect(ursprung + platz, QSize(std::min(c, kachel.width()), std::min(c, kachel.height())))
                            & grenze;
         for (int zeile = 0; zeile < feld.height(); ++zeile)
             std::memcpy(bild.scanLine(feld.top() + zeile) + feld.left(),
-                        kachel.constScanLine(feld.top() - ursprung.y() - y + zeile) + (feld.left() - ursprung.x() - x),
+                        kachel.constScanLine(feld.top() - ursprung.y() - platz.y() + zeile)
+                            + (feld.left() - ursprung.x() - platz.x()),
                         std::size_t(feld.width()));
-        x += c;
-        if (x > karte.SeitenBreite - c) {
-            x = 0;
-            y += c;
-        }
     }
 }
 
@@ -194,21 +192,16 @@ QImage SeitenBild(const TKarte &karte, int seite)
 {
     QImage bild(std::max(karte.SeitenBreite, 0), std::max(karte.SeitenHoehe, 0), QImage::Format_RGB32);
     bild.fill(Qt::white);
-    const int c = karte.FeldGroesse;
-    if (bild.isNull() || c == 0 || seite < 1 || seite > MaxSeiten)
+    if (bild.isNull() || karte.FeldGroesse == 0 || seite < 1 || seite > MaxSeiten)
         return bild;
     QPainter painter(&bild);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    std::int32_t x = 0;
-    std::int32_t y = 0;
     const std::int32_t felder = std::min(karte.AnzahlFelder, MaxFelder);
     for (std::int32_t i = 1; i <= felder; ++i) {
-        FeldZeichnen(karte, karte.Felder[seite][i], painter, x, y, karte.FeldGroesse);
-        x += c;
-        if (x > karte.SeitenBreite - c) {
-            x = 0;
-            y += c;
-        }
+        const QRect feld = FeldRechteck(karte, i);
+        if (feld.isNull())
+            break;
+        FeldZeichnen(karte, karte.Felder[seite][i], painter, feld.x(), feld.y(), karte.FeldGroesse);
     }
     return bild;
 }

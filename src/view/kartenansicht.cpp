@@ -2,7 +2,7 @@
 
 #include "kartendokument.h"
 #include "raster.h"
-#include "seitenanordnen.h"
+#include "flaechenanordnen.h"
 #include "seitezeichnen.h"
 #include "ueberlagerung.h"
 #include "werkzeugsteuerung.h"
@@ -104,7 +104,10 @@ QRect KartenAnsicht::sichtbarerTeil() const
     const QPoint versatz(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRect sicht = viewport()->rect().translated(versatz);
     const QRect karte(QPoint(0, 0), KartenUmfang(m_dokument.karte()));
-    return QRect(m_zoom.aufKarte(sicht.topLeft()), m_zoom.aufKarte(sicht.bottomRight())) & karte;
+    // From the first map pixel that begins at or after the visible part's
+    // edge to the last that begins inside it.
+    const QPoint anfang = m_zoom.aufKarte(sicht.topLeft() - QPoint(1, 1)) + QPoint(1, 1);
+    return QRect(anfang, m_zoom.aufKarte(sicht.bottomRight())) & karte;
 }
 
 void KartenAnsicht::mitteZeigen(QPoint kartenPunkt)
@@ -146,6 +149,15 @@ void KartenAnsicht::wheelEvent(QWheelEvent *event)
         zoomSetzen(NaechsteZoomStufe(m_zoom.prozent, groesser), event->position().toPoint());
     }
     event->accept();
+}
+
+// Scroll bars that come or go after a layout resize the visible part
+// without moving either bar.
+bool KartenAnsicht::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        sichtMelden();
+    return QScrollArea::viewportEvent(event);
 }
 
 bool KartenAnsicht::inSeite(QPoint seitenPunkt) const

@@ -80,6 +80,7 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, const QRect &bereich) override;

@@ -1,7 +1,7 @@
 #include "uebersicht.h"
 
 #include "kartendokument.h"
-#include "seitenanordnen.h"
+#include "flaechenanordnen.h"
 #include "seitenanordnung.h"
 #include "seitezeichnen.h"
 

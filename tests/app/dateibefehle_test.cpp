@@ -2,7 +2,6 @@
 #include "dateiname.h"
 #include "kartenbild.h"
 #include "kartendatei.h"
-#include "seitenanordnung.h"
 #include "kartendokument.h"
 #include "modalfolge.h"
 #include "soundplayer.h"

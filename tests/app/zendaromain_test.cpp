@@ -3,12 +3,13 @@
 #include "hilfekontext.h"
 #include "kartendokument.h"
 #include "palettenleiste.h"
-#include "seitenanordnen.h"
+#include "flaechenanordnen.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
 #include "statusleiste.h"
 #include "toptionendlg.h"
 #include "tzendaromain.h"
+#include "auswahlwerkzeug.h"
 #include "werkzeugsteuerung.h"
 
 #include <QAction>
@@ -203,34 +204,51 @@ private slots:
         QCOMPARE(w->Dokument->verlauf().count(), 1);
     }
 
-    // B, F, R and S choose the tools; the menu item and the tool bar button
-    // of the active one show pressed. Esc ends a selection.
+    // B, F, R, S and I choose the tools in the order of their list; the menu
+    // item and the tool bar button of the active one show pressed and the
+    // status bar names it. Esc ends a selection.
     void toolsByKeyMenuAndBar()
     {
-        const std::tuple<Qt::Key, QAction *, QToolButton *, Werkzeug> werkzeuge[] = {
-            {Qt::Key_F, w->Menue.Fuellen1, w->Panel1->FuellenButton, Werkzeug::Fuellen},
-            {Qt::Key_R, w->Menue.Rechteck1, w->Panel1->RechteckButton, Werkzeug::Rechteck},
-            {Qt::Key_S, w->Menue.Auswahl1, w->Panel1->AuswahlButton, Werkzeug::Auswahl},
-            {Qt::Key_B, w->Menue.Pinsel1, w->Panel1->PinselButton, Werkzeug::Pinsel},
+        const std::tuple<Qt::Key, std::size_t, QString> werkzeuge[] = {
+            {Qt::Key_F, 1, "Füllen"}, {Qt::Key_R, 2, "Rechteck"}, {Qt::Key_S, 3, "Auswahl"},
+            {Qt::Key_I, 4, "Pipette"}, {Qt::Key_B, 0, "Pinsel"},
         };
-        QVERIFY(w->Panel1->PinselButton->isChecked() && w->Panel1->KantenButton->isChecked());
-        for (auto [taste, action, knopf, werkzeug] : werkzeuge) {
+        QCOMPARE(w->Panel1->werkzeugKnoepfe.size(), std::size(werkzeuge));
+        QVERIFY(w->Panel1->werkzeugKnoepfe[0]->isChecked() && w->Panel1->KantenButton->isChecked());
+        for (const auto &[taste, platz, name] : werkzeuge) {
             QTest::keyClick(w.get(), taste);
-            QCOMPARE(w->Werkzeuge->werkzeug(), werkzeug);
-            QVERIFY(action->isChecked() && knopf->isChecked());
+            QCOMPARE(w->Werkzeuge->werkzeug().info().name, name);
+            QVERIFY(w->Menue.werkzeugPunkte[platz]->isChecked() && w->Panel1->werkzeugKnoepfe[platz]->isChecked());
+            QVERIFY(w->StatusBar1->aktuellText().contains(name));
         }
-        QTest::mouseClick(w->Panel1->AuswahlButton, Qt::LeftButton);
-        QCOMPARE(w->Werkzeuge->werkzeug(), Werkzeug::Auswahl);
+        QTest::mouseClick(w->Panel1->werkzeugKnoepfe[3], Qt::LeftButton);
+        QVERIFY(w->Werkzeuge->ist<AuswahlWerkzeug>());
         QTest::mousePress(seite(1), Qt::LeftButton, {}, QPoint(45, 45));
         QTest::mouseMove(seite(1), QPoint(125, 85));
         QTest::mouseRelease(seite(1), Qt::LeftButton, {}, QPoint(125, 85));
         QCOMPARE(w->Werkzeuge->auswahl(), QRect(1, 1, 3, 2));
-        auto *loeschen = w->findChild<QAction *>("Lschen1");
-        QVERIFY(loeschen->isEnabled() && w->findChild<QToolButton *>("ToolButton8")->isEnabled());
+        QVERIFY(w->Menue.Lschen1->isEnabled() && w->Panel1->ToolButton8->isEnabled());
         QTest::keyClick(w.get(), Qt::Key_Escape);
         QVERIFY(!w->Werkzeuge->hatAuswahl());
-        QVERIFY(!loeschen->isEnabled());
+        QVERIFY(!w->Menue.Lschen1->isEnabled() && !w->Panel1->ToolButton8->isEnabled());
         QVERIFY(!w->KarteGeaendert());
+    }
+
+    // The pipette as a tool: a left press takes the tile under it, the right
+    // button still opens the page menu; its button names its key.
+    void pipetteTool()
+    {
+        w->Dokument->karteFuerBefehle().Felder[1][2] = 100;
+        QTest::keyClick(w.get(), Qt::Key_I);
+        QCOMPARE(w->Panel1->werkzeugKnoepfe[4]->toolTip(), QStringLiteral("Pipette (I)"));
+        QTest::mouseClick(seite(1), Qt::LeftButton, {}, QPoint(45, 5));
+        QCOMPARE(int(w->AktuellerFeldtyp), 100);
+        QTest::mousePress(seite(1), Qt::RightButton, {}, QPoint(50, 60));
+        QVERIFY(w->Menue.PopupMenu1->isVisible());
+        w->Menue.PopupMenu1->hide();
+        QTest::mouseRelease(seite(1), Qt::RightButton, {}, QPoint(50, 60));
+        QVERIFY(!w->KarteGeaendert());
+        QVERIFY(m_gespielt.isEmpty());
     }
 
     // Over a page the tile a click would lay shows translucent, with the
@@ -564,6 +582,39 @@ private slots:
             const auto liste = qobject_cast<QMenu *>(a->parent())->actions();
             QVERIFY(liste.at(liste.indexOf(a) - 1)->isSeparator());
         }
+    }
+
+    // Every caption added to the design's menus has an access letter that no
+    // other item of its menu uses.
+    void addedCaptionsHaveTheirOwnAccessLetter_data()
+    {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("text");
+        for (const char *t : {"&Pinsel", "&Füllen", "&Rechteck", "&Auswahl", "P&ipette", "&Kanten automatisch"})
+            QTest::newRow(t) << "Karte2" << QString::fromUtf8(t);
+        for (const char *t : {"&Vergrößern", "Verk&leinern", "&Originalgröße", "Ganze &Karte", "&Raster", "Ü&bersicht"})
+            QTest::newRow(t) << "Ansicht1" << QString::fromUtf8(t);
+        for (const char *t : {"&Zuletzt geöffnet", "Als Bild e&xportieren ..."})
+            QTest::newRow(t) << "Datei1" << QString::fromUtf8(t);
+    }
+
+    void addedCaptionsHaveTheirOwnAccessLetter()
+    {
+        QFETCH(QString, menue);
+        QFETCH(QString, text);
+        const auto buchstabe = [](const QString &t) {
+            const qsizetype und = t.indexOf(u'&');
+            return und >= 0 && und + 1 < t.size() ? t.at(und + 1).toLower() : QChar();
+        };
+        QVERIFY(!buchstabe(text).isNull());
+        int gleich = 0;
+        bool gefunden = false;
+        for (QAction *a : w->findChild<QMenu *>(menue)->actions()) {
+            gefunden = gefunden || a->text() == text;
+            gleich += buchstabe(a->text()) == buchstabe(text) ? 1 : 0;
+        }
+        QVERIFY(gefunden);
+        QCOMPARE(gleich, 1);
     }
 
     void newMenuOnRightClickOfFirstButton()

@@ -1,5 +1,6 @@
 #include "toptionendlg.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +84,7 @@ private slots:
     void nichtGefunden();
     void entfernen();
     void enterAufHinzufuegen();
+    void optionenAlsWert();
 
 private:
     QTemporaryDir m_ordner;
@@ -201,6 +204,28 @@ void TestTOptionenDlg::enterAufHinzufuegen()
     QTest::keyClick(edit, Qt::Key_Enter);
     QVERIFY(dialog.isVisible());
     QCOMPARE(eintraege(dialog), StartEintraege + QStringList(2, m_ordner.filePath("Baum.bmp")));
+}
+
+// The dialog shows a value without reporting it back, and reports every
+// change of a box or of the list at once, as a whole value.
+void TestTOptionenDlg::optionenAlsWert()
+{
+    TOptionenDlg dialog(nullptr);
+    QCOMPARE(dialog.optionen(), (Optionen{true, true, true, StartEintraege}));
+    QSignalSpy gemeldet(&dialog, &TOptionenDlg::optionenGeaendert);
+    const Optionen gesetzt{false, true, false, {"a.bmp"}};
+    dialog.setOptionen(gesetzt);
+    QVERIFY(gemeldet.isEmpty());
+    QCOMPARE(dialog.optionen(), gesetzt);
+    QVERIFY(!dialog.CheckBox1->isChecked() && dialog.CheckBox2->isChecked() && !dialog.SicherungBox->isChecked());
+
+    dialog.CheckBox2->click();
+    QCOMPARE(gemeldet.size(), 1);
+    QCOMPARE(gemeldet.last().at(0).value<Optionen>(), (Optionen{false, false, false, {"a.bmp"}}));
+    const QString pfad = m_ordner.filePath("Baum.bmp");
+    QVERIFY(!hinzufuegen(dialog, pfad).gezeigt);
+    QCOMPARE(gemeldet.size(), 2);
+    QCOMPARE(gemeldet.last().at(0).value<Optionen>().ressourcen, (QStringList{"a.bmp", pfad}));
 }
 
 QTEST_MAIN(TestTOptionenDlg)

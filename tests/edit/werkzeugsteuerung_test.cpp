@@ -1,5 +1,10 @@
+#include "auswahlwerkzeug.h"
+#include "fuellwerkzeug.h"
 #include "kartendatei.h"
 #include "kartendokument.h"
+#include "pinselwerkzeug.h"
+#include "pipettenwerkzeug.h"
+#include "rechteckwerkzeug.h"
 #include "werkzeugsteuerung.h"
 
 #include <QFile>
@@ -128,13 +133,13 @@ private slots:
     void fillAndRectangle()
     {
         Werkbank w(4);
-        w.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+        w.werkzeuge.waehlen<FuellWerkzeug>();
         w.werkzeuge.druecken(w.punkt(4, 1), 22);
         w.werkzeuge.loslassen(w.punkt(4, 1));
         QCOMPARE(w.anzahl(1, 22) + w.anzahl(2, 22) + w.anzahl(3, 22) + w.anzahl(4, 22), 704);
         QCOMPARE(w.schritte(), QStringList{"Füllen"});
 
-        w.werkzeuge.setWerkzeug(Werkzeug::Rechteck);
+        w.werkzeuge.waehlen<RechteckWerkzeug>();
         QSignalSpy neuZeichnen(&w.werkzeuge, &Werkzeugsteuerung::ueberlagerungGeaendert);
         w.werkzeuge.druecken(w.punkt(4, 176) + QPoint(-80, -80), 1);
         w.werkzeuge.bewegen(QPoint(5000, 5000), 1);
@@ -164,7 +169,7 @@ private slots:
         for (int feld = 1; feld <= 176; ++feld)
             w.karte().Felder[1][feld] = std::uint8_t(feld % 4);
         w.karte().Felder[1][50] = 7;
-        w.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+        w.werkzeuge.waehlen<FuellWerkzeug>();
         w.werkzeuge.bewegen(w.punkt(1, 1), 4);
         QCOMPARE(w.werkzeuge.vorschau().size(), std::size_t(175));
         w.werkzeuge.druecken(w.punkt(1, 1), 4);
@@ -174,7 +179,7 @@ private slots:
 
         Werkbank gross(16);
         QSignalSpy hinweis(&gross.werkzeuge, &Werkzeugsteuerung::hinweis);
-        gross.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+        gross.werkzeuge.waehlen<FuellWerkzeug>();
         gross.werkzeuge.bewegen(gross.punkt(1, 1), 22);
         QVERIFY(gross.werkzeuge.vorschau().empty());
         QCOMPARE(hinweis.count(), 1);
@@ -188,7 +193,7 @@ private slots:
         Werkbank quelle(4);
         quelle.karte().Felder[2][1] = 22;
         quelle.karte().Felder[2][2] = 100;
-        quelle.werkzeuge.setWerkzeug(Werkzeug::Auswahl);
+        quelle.werkzeuge.waehlen<AuswahlWerkzeug>();
         QSignalSpy groesse(&quelle.werkzeuge, &Werkzeugsteuerung::auswahlGroesse);
         quelle.werkzeuge.druecken(quelle.punkt(2, 1), 1);
         quelle.werkzeuge.bewegen(quelle.punkt(2, 18), 1);
@@ -232,22 +237,22 @@ private slots:
                  b.werkzeuge.loslassen(b.punkt(2, 60));
              }},
             {"Füllen", [](Werkbank &b) {
-                 b.werkzeuge.setWerkzeug(Werkzeug::Fuellen);
+                 b.werkzeuge.waehlen<FuellWerkzeug>();
                  b.werkzeuge.druecken(b.punkt(3, 100), 51);
              }},
             {"Rechteck", [](Werkbank &b) {
-                 b.werkzeuge.setWerkzeug(Werkzeug::Rechteck);
+                 b.werkzeuge.waehlen<RechteckWerkzeug>();
                  b.werkzeuge.druecken(b.punkt(1, 100), 7);
                  b.werkzeuge.loslassen(b.punkt(4, 20));
              }},
             {"Löschen", [](Werkbank &b) {
-                 b.werkzeuge.setWerkzeug(Werkzeug::Auswahl);
+                 b.werkzeuge.waehlen<AuswahlWerkzeug>();
                  b.werkzeuge.druecken(b.punkt(1, 20), 1);
                  b.werkzeuge.loslassen(b.punkt(3, 60));
                  b.werkzeuge.loeschen();
              }},
             {"Einfügen", [](Werkbank &b) {
-                 b.werkzeuge.setWerkzeug(Werkzeug::Auswahl);
+                 b.werkzeuge.waehlen<AuswahlWerkzeug>();
                  b.werkzeuge.druecken(b.punkt(3, 1), 1);
                  b.werkzeuge.loslassen(b.punkt(3, 20));
                  b.werkzeuge.kopieren();
@@ -279,12 +284,47 @@ private slots:
         w.werkzeuge.verlassen();
         QVERIFY(w.werkzeuge.vorschau().empty());
 
+        // Middle click with any tool, or a press with the pipette itself,
+        // which shows no preview; off the map nothing is picked.
         w.karte().Felder[1][7] = 87;
+        w.karte().Felder[1][8] = 100;
         QSignalSpy gewaehlt(&w.werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt);
         w.werkzeuge.pipette(w.punkt(1, 7));
-        QCOMPARE(gewaehlt.size(), 1);
+        w.werkzeuge.waehlen<PipettenWerkzeug>();
+        w.werkzeuge.bewegen(w.punkt(1, 8), 22);
+        QVERIFY(w.werkzeuge.vorschau().empty());
+        w.werkzeuge.druecken(w.punkt(1, 8), 22);
+        w.werkzeuge.bewegen(w.punkt(1, 9), 22);
+        w.werkzeuge.loslassen(w.punkt(1, 9));
+        w.werkzeuge.druecken(QPoint(-30, -30), 22);
+        QCOMPARE(gewaehlt.size(), 2);
         QCOMPARE(gewaehlt.at(0).at(0).value<std::uint8_t>(), std::uint8_t(87));
+        QCOMPARE(gewaehlt.at(1).at(0).value<std::uint8_t>(), std::uint8_t(100));
         QVERIFY(w.schritte().isEmpty());
+    }
+
+    // The list the menu, tool bar and status bar are built from: every tool
+    // has a name, a key and an access letter of its own.
+    void toolListKeysAndLettersDiffer()
+    {
+        Werkbank w(1);
+        QSet<QString> namen;
+        QSet<QKeySequence> tasten;
+        QSet<QChar> buchstaben;
+        for (const auto &werkzeug : w.werkzeuge.werkzeuge()) {
+            const WerkzeugInfo info = werkzeug->info();
+            const qsizetype und = info.menueText.indexOf(u'&');
+            QVERIFY2(und >= 0 && und + 1 < info.menueText.size(), qPrintable(info.menueText));
+            namen.insert(info.name);
+            tasten.insert(info.taste);
+            buchstaben.insert(info.menueText.at(und + 1).toLower());
+            QVERIFY(info.hilfe != 0);
+        }
+        const auto anzahl = qsizetype(w.werkzeuge.werkzeuge().size());
+        QCOMPARE(namen.size(), anzahl);
+        QCOMPARE(tasten.size(), anzahl);
+        QCOMPARE(buchstaben.size(), anzahl);
+        QVERIFY(w.werkzeuge.ist<PinselWerkzeug>());
     }
 };
 

@@ -1,5 +1,5 @@
 #include "feldbilder.h"
-#include "seitenanordnen.h"
+#include "flaechenanordnen.h"
 #include "seitenflaeche.h"
 #include "seitezeichnen.h"
 #include "skaliertefeldbilder.h"

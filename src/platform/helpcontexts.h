@@ -48,6 +48,7 @@ inline constexpr quint32 Fuellen = 10165;
 inline constexpr quint32 Rechteck = 10166;
 inline constexpr quint32 Auswahl = 10167;
 inline constexpr quint32 KantenAutomatisch = 10168;
+inline constexpr quint32 Pipette = 10169;
 // Random maps
 inline constexpr quint32 Zufallskarte = 10175;
 
@@ -81,6 +82,7 @@ inline constexpr std::array Alle = {
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
+    Pipette,
     Zufallskarte,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
     NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,

@@ -8,11 +8,11 @@ class KartenDokument;
 
 // An edit step that changes tile codes: a stroke of the mouse, or any tool
 // that stores codes in fields. The commands of one stroke merge into one step.
-class FelderAendern : public QUndoCommand
+class FelderSchritt : public QUndoCommand
 {
 public:
     // `strich` names the stroke the changes belong to; 0 stands alone.
-    FelderAendern(KartenDokument &dokument, const QString &name, FeldAenderungen aenderungen, int strich = 0,
+    FelderSchritt(KartenDokument &dokument, const QString &name, FeldAenderungen aenderungen, int strich = 0,
                   QUndoCommand *parent = nullptr);
 
     void undo() override;

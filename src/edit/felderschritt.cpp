@@ -1,31 +1,31 @@
-#include "felderaendern.h"
+#include "felderschritt.h"
 
 #include "kartendokument.h"
 
-FelderAendern::FelderAendern(KartenDokument &dokument, const QString &name, FeldAenderungen aenderungen, int strich,
+FelderSchritt::FelderSchritt(KartenDokument &dokument, const QString &name, FeldAenderungen aenderungen, int strich,
                              QUndoCommand *parent)
     : QUndoCommand(name, parent), m_dokument(dokument), m_aenderungen(std::move(aenderungen)), m_strich(strich)
 {
 }
 
-void FelderAendern::undo()
+void FelderSchritt::undo()
 {
     emit m_dokument.felderGeaendert(m_aenderungen.anwenden(m_dokument.karteFuerBefehle(), true));
 }
 
-void FelderAendern::redo()
+void FelderSchritt::redo()
 {
     emit m_dokument.felderGeaendert(m_aenderungen.anwenden(m_dokument.karteFuerBefehle(), false));
 }
 
-int FelderAendern::id() const
+int FelderSchritt::id() const
 {
     return 1;
 }
 
-bool FelderAendern::mergeWith(const QUndoCommand *other)
+bool FelderSchritt::mergeWith(const QUndoCommand *other)
 {
-    const auto *spaeter = static_cast<const FelderAendern *>(other);
+    const auto *spaeter = static_cast<const FelderSchritt *>(other);
     if (m_strich == 0 || spaeter->m_strich != m_strich)
         return false;
     m_aenderungen.anhaengen(spaeter->m_aenderungen);

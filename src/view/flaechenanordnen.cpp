@@ -1,4 +1,4 @@
-#include "seitenanordnen.h"
+#include "flaechenanordnen.h"
 
 #include "seitenanordnung.h"
 #include "seitenflaeche.h"
