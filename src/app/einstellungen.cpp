@@ -77,6 +77,7 @@ Einstellungen EinstellungenLesen(QSettings &speicher)
     e.palette = palette >= 0 && palette <= 2 ? palette : e.palette;
     const int feldtyp = Wert(speicher, QStringLiteral("editor/feldtyp"), int(e.feldtyp));
     e.feldtyp = feldtyp >= 0 && feldtyp <= 255 ? std::uint8_t(feldtyp) : e.feldtyp;
+    e.kantenAutomatisch = Wert(speicher, QStringLiteral("editor/kantenAutomatisch"), e.kantenAutomatisch);
     e.oeffnenOrdner = Wert(speicher, QStringLiteral("dateien/oeffnenOrdner"), QString());
     e.speichernOrdner = Wert(speicher, QStringLiteral("dateien/speichernOrdner"), QString());
     e.sound = Wert(speicher, QStringLiteral("editor/sound"), e.sound);
@@ -100,6 +101,7 @@ void EinstellungenSchreiben(QSettings &speicher, const Einstellungen &e)
     speicher.setValue(QStringLiteral("fenster/statusleiste"), e.statusleiste);
     speicher.setValue(QStringLiteral("editor/palette"), e.palette);
     speicher.setValue(QStringLiteral("editor/feldtyp"), int(e.feldtyp));
+    speicher.setValue(QStringLiteral("editor/kantenAutomatisch"), e.kantenAutomatisch);
     speicher.setValue(QStringLiteral("dateien/oeffnenOrdner"), e.oeffnenOrdner);
     speicher.setValue(QStringLiteral("dateien/speichernOrdner"), e.speichernOrdner);
     speicher.setValue(QStringLiteral("editor/sound"), e.sound);

@@ -21,6 +21,7 @@ struct Einstellungen
     bool statusleiste = true;
     int palette = 0;              // page of the palette strip, 0..2
     std::uint8_t feldtyp = 1;
+    bool kantenAutomatisch = true;
     QString oeffnenOrdner;
     QString speichernOrdner;
     bool sound = true;

@@ -73,6 +73,7 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
     e.palette = int(std::find(std::begin(PalettenSeiten), std::end(PalettenSeiten), HolderPanel->gezeigtePalette())
                     - std::begin(PalettenSeiten));
     e.feldtyp = AktuellerFeldtyp;
+    e.kantenAutomatisch = Menue.KantenAutomatisch1->isChecked();
     e.oeffnenOrdner = OpenDialog1->directory().absolutePath();
     e.speichernOrdner = SaveDialog1->directory().absolutePath();
     e.sound = m_optionen.sound;
@@ -104,6 +105,7 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
     // A tile without a palette button keeps the palette that was shown.
     HolderPanel->paletteZeigen(PalettenSeiten[e.palette]);
     AktuellenFeldtypSetzen(e.feldtyp);
+    Menue.KantenAutomatisch1->setChecked(e.kantenAutomatisch);
     if (!e.oeffnenOrdner.isEmpty())
         OpenDialog1->setDirectory(e.oeffnenOrdner);
     if (!e.speichernOrdner.isEmpty())

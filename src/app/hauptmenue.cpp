@@ -191,6 +191,7 @@ void werkzeugPunkte(QMenu *karte, HauptMenue &m, std::span<const WerkzeugInfo> w
     m.KantenAutomatisch1->setIcon(QIcon(QStringLiteral(":/toolbar/19")));
     m.KantenAutomatisch1->setCheckable(true);
     m.KantenAutomatisch1->setChecked(true);
+    m.KantenReparieren1 = punkt(karte, "KantenReparieren1", QStringLiteral("Ka&nten reparieren"), K::KantenReparieren);
 }
 
 void karteMenue(QMenuBar &leiste, HauptMenue &m, std::span<const WerkzeugInfo> werkzeuge)
@@ -249,6 +250,8 @@ void ansichtMenue(QMenuBar &leiste, HauptMenue &m)
     m.Raster1->setCheckable(true);
     m.Uebersicht1 = punkt(ansicht, "Uebersicht1", QStringLiteral("Ü&bersicht"), K::Uebersicht);
     m.Uebersicht1->setCheckable(true);
+    m.Kantenfehler1 = punkt(ansicht, "Kantenfehler1", QStringLiteral("Kantenfehler &zeigen"), K::KantenfehlerZeigen);
+    m.Kantenfehler1->setCheckable(true);
 }
 
 // Only "&Optionen" works; the other items are there to be seen and have help.

@@ -58,6 +58,8 @@ struct HauptMenue
     // time, and the edge brush.
     std::vector<QAction *> werkzeugPunkte;
     QAction *KantenAutomatisch1 = nullptr;
+    QAction *KantenReparieren1 = nullptr;
+    QAction *Kantenfehler1 = nullptr;
 
     // Tile items of "&Karte"; each action's data() is its tile code.
     std::vector<QAction *> feldPunkte;

@@ -21,6 +21,8 @@
 #include "toptionendlg.h"
 #include "uebersicht.h"
 #include "ttips.h"
+#include "kantenfehler.h"
+#include "kantenpinsel.h"
 #include "werkzeugsteuerung.h"
 #include "werkzeugbefehle.h"
 #include "zuletzt.h"
@@ -320,12 +322,36 @@ void TZendaroMain::FormCreate()
     SymbolPhase = 1;
 }
 
+void TZendaroMain::KantenReparieren1Click()
+{
+    const TKarte &karte = Dokument->karte();
+    FeldEntwurf entwurf(karte);
+    KantenReparieren(entwurf, FeldRaster(karte), Werkzeuge->auswahl());
+    Dokument->felderSetzen(QStringLiteral("Kanten reparieren"), entwurf.aenderungen());
+}
+
+// The faults follow every change of the map while they are shown.
+void TZendaroMain::kantenFehlerAktualisieren()
+{
+    const bool an = Menue.Kantenfehler1->isChecked();
+    std::vector<FeldOrt> fehler;
+    if (an)
+        fehler = KantenFehler(Dokument->karte());
+    StatusBar1->kantenFehlerZeigen(an ? int(fehler.size()) : -1);
+    ScrollBox1->setKantenFehler(std::move(fehler));
+}
+
 void TZendaroMain::werkzeugeVerbinden()
 {
     connect(Werkzeuge, &Werkzeugsteuerung::gemalt, this, &TZendaroMain::FeldSoundSpielen);
     // The picked tile shows on its palette, as if its button had been clicked.
     connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
     WerkzeugBefehleVerbinden(*Werkzeuge, Menue, *StatusBar1, *this);
+    connect(Menue.KantenAutomatisch1, &QAction::toggled, StatusBar1, &TStatusLeiste::kantenAutomatischZeigen);
+    connect(Menue.KantenReparieren1, &QAction::triggered, this, &TZendaroMain::KantenReparieren1Click);
+    connect(Menue.Kantenfehler1, &QAction::toggled, this, &TZendaroMain::kantenFehlerAktualisieren);
+    connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::kantenFehlerAktualisieren);
+    connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::kantenFehlerAktualisieren);
 }
 
 bool TZendaroMain::KarteGeaendert() const

@@ -165,6 +165,7 @@ public slots:
     void Originalgroesse1Click();
     void GanzeKarte1Click();
     void Raster1Click();
+    void KantenReparieren1Click();
     void Uebersicht1Click();
     void Gestalter1Click();
     void GestalterButtonClick();
@@ -208,4 +209,5 @@ private:
     Optionen m_optionen;
     void optionenUebernehmen(const Optionen &optionen);
     Rettungsdienst *m_rettung = nullptr;
+    void kantenFehlerAktualisieren();
 };

@@ -48,6 +48,7 @@ inline constexpr quint32 Fuellen = 10165;
 inline constexpr quint32 Rechteck = 10166;
 inline constexpr quint32 Auswahl = 10167;
 inline constexpr quint32 KantenAutomatisch = 10168;
+inline constexpr quint32 KantenReparieren = 10170;
 inline constexpr quint32 Pipette = 10169;
 // Random maps
 inline constexpr quint32 Zufallskarte = 10175;
@@ -61,6 +62,7 @@ inline constexpr quint32 DarstellungErneuern = 10185;
 inline constexpr quint32 Zoom = 10186; // the four zoom items share their page
 inline constexpr quint32 Raster = 10187;
 inline constexpr quint32 Uebersicht = 10188;
+inline constexpr quint32 KantenfehlerZeigen = 10189;
 
 // "E&xtras"
 inline constexpr quint32 NeueRessource = 10201;
@@ -82,9 +84,11 @@ inline constexpr std::array Alle = {
     Rueckgaengig, Wiederherstellen, Ausschneiden, Kopieren, Einfuegen, Loeschen,
     Einheiten, EinheitenObjekte, EinheitenFiguren, EinheitenEreignisse, EinheitenBenutzerdefiniert,
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
+    KantenReparieren,
     Pipette,
     Zufallskarte,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
+    KantenfehlerZeigen,
     NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,
     Hilfethemen, Suchen, Assistent, HilfeVerwenden, InfoUeber,
 };

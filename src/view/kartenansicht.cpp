@@ -1,5 +1,7 @@
 #include "kartenansicht.h"
 
+#include "kantenfehlerrahmen.h"
+
 #include "kartendokument.h"
 #include "raster.h"
 #include "flaechenanordnen.h"
@@ -59,6 +61,14 @@ void KartenAnsicht::neuZeichnen()
 void KartenAnsicht::setRaster(bool an)
 {
     m_raster = an;
+    neuZeichnen();
+}
+
+void KartenAnsicht::setKantenFehler(std::vector<FeldOrt> fehler)
+{
+    if (fehler == m_kantenFehler)
+        return;
+    m_kantenFehler = std::move(fehler);
     neuZeichnen();
 }
 
@@ -174,6 +184,7 @@ void KartenAnsicht::PaintBox1Paint(TSeitenFlaeche &sender, QPainter &flaeche, co
     SeiteZeichnen(karte, AktuelleSeite, flaeche, bereich, sender.abbildung(), m_feldBilder);
     UeberlagerungZeichnen(karte, m_werkzeuge, sender, flaeche, bereich, m_feldBilder);
     RasterZeichnen(karte, sender.abbildung(), flaeche, bereich, m_raster);
+    KantenFehlerZeichnen(karte, sender, flaeche, bereich, m_kantenFehler);
 }
 
 // The handlers get positions on the surface; the page pixel under them is

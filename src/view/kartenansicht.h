@@ -51,6 +51,8 @@ public:
 
     bool raster() const { return m_raster; }
     void setRaster(bool an);
+    // Fields framed in red over the tiles (edge faults); on screen only.
+    void setKantenFehler(std::vector<FeldOrt> fehler);
     // Every page draws itself again.
     void neuZeichnen();
 
@@ -103,6 +105,7 @@ private:
     Massstab m_zoom;
     SkalierteFeldBilder m_feldBilder;
     bool m_raster = false;
+    std::vector<FeldOrt> m_kantenFehler;
     // Wheel turns with Ctrl held that have not yet made a whole notch.
     int m_zoomRad = 0;
 };

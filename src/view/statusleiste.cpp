@@ -29,20 +29,24 @@ QString FeldOrtText(const TKarte &karte, int seite, QPoint pos)
 }
 
 TStatusLeiste::TStatusLeiste(QWidget *parent)
-    : QStatusBar(parent), m_ort(new QLabel(this)), m_auswahl(new QLabel(this)), m_aktuell(new QLabel(this))
+    : QStatusBar(parent), m_ort(new QLabel(this)), m_auswahl(new QLabel(this)), m_aktuell(new QLabel(this)),
+      m_kanten(new QLabel(this))
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setFixedHeight(19);
     m_ort->setObjectName(QStringLiteral("Ort"));
     m_auswahl->setObjectName(QStringLiteral("Auswahl"));
     m_aktuell->setObjectName(QStringLiteral("Aktuell"));
+    m_kanten->setObjectName(QStringLiteral("Kanten"));
     // Text off the window's edges.
-    for (QLabel *feld : {m_ort, m_auswahl, m_aktuell})
+    for (QLabel *feld : {m_ort, m_auswahl, m_aktuell, m_kanten})
         feld->setContentsMargins(3, 0, 3, 0);
     addWidget(m_ort, 1);
     addWidget(m_auswahl);
     addPermanentWidget(m_aktuell);
+    addPermanentWidget(m_kanten);
     m_auswahl->hide();
+    kantenAktualisieren();
 }
 
 QString TStatusLeiste::ortText() const
@@ -58,6 +62,11 @@ QString TStatusLeiste::auswahlText() const
 QString TStatusLeiste::aktuellText() const
 {
     return m_aktuell->text();
+}
+
+QString TStatusLeiste::kantenText() const
+{
+    return m_kanten->text();
 }
 
 void TStatusLeiste::feldZeigen(const TKarte &karte, int seite, QPoint pos)
@@ -104,4 +113,24 @@ void TStatusLeiste::aktuellAktualisieren()
     if (!m_werkzeug.isEmpty())
         text += kTrenner + m_werkzeug;
     m_aktuell->setText(text);
+}
+
+void TStatusLeiste::kantenAutomatischZeigen(bool an)
+{
+    m_kantenAutomatisch = an;
+    kantenAktualisieren();
+}
+
+void TStatusLeiste::kantenFehlerZeigen(int anzahl)
+{
+    m_kantenFehler = anzahl;
+    kantenAktualisieren();
+}
+
+void TStatusLeiste::kantenAktualisieren()
+{
+    QString text = m_kantenAutomatisch ? QStringLiteral("Kanten: an") : QStringLiteral("Kanten: aus");
+    if (m_kantenFehler >= 0)
+        text += kTrenner + QStringLiteral("%1 Kantenfehler").arg(m_kantenFehler);
+    m_kanten->setText(text);
 }

@@ -18,7 +18,8 @@ QString FeldtypText(std::uint8_t code);
 
 // The status bar StatusBar1: at the left the field under the pointer and,
 // while a selection is being drawn, its size; at the right the current tile
-// and tool.
+// and tool, then whether "Kanten automatisch" is on and, while the edge
+// faults are shown, their number.
 class TStatusLeiste : public QStatusBar
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     QString ortText() const;
     QString auswahlText() const;
     QString aktuellText() const;
+    QString kantenText() const;
 
 public slots:
     void feldZeigen(const TKarte &karte, int seite, QPoint pos);
@@ -40,16 +42,23 @@ public slots:
     void werkzeugZeigen(const QString &werkzeug);
     // Size of the selection being drawn, in fields; 0 x 0 when none is.
     void setAuswahlGroesse(int spalten, int zeilen);
+    void kantenAutomatischZeigen(bool an);
+    // Fields with edge faults; below 0 while they are not shown.
+    void kantenFehlerZeigen(int anzahl);
 
 private:
     void aktuellAktualisieren();
+    void kantenAktualisieren();
 
     QLabel *m_ort;
     QLabel *m_auswahl;
     QLabel *m_aktuell;
+    QLabel *m_kanten;
     // The page and page pixel under the pointer; page 0 when it is on none.
     int m_seite = 0;
     QPoint m_pos;
     std::uint8_t m_feldtyp = 0;
     QString m_werkzeug;
+    bool m_kantenAutomatisch = true;
+    int m_kantenFehler = -1;
 };

@@ -1,4 +1,6 @@
 // The view commands reach the map view, and the overview follows it.
+#include "kartenbild.h"
+#include "statusleiste.h"
 #include "kartendokument.h"
 #include "soundplayer.h"
 #include "tzendaromain.h"
@@ -79,6 +81,35 @@ private slots:
         QVERIFY(w->ScrollBox1->raster());
         w->Menue.Raster1->trigger();
         QVERIFY(!w->ScrollBox1->raster());
+    }
+
+    // "Kantenfehler zeigen" frames the fields that disagree in red, on
+    // screen only, and counts them in the status bar, following every change;
+    // "Kanten reparieren" mends them as one step.
+    void edgeFaultsShownAndRepaired()
+    {
+        const FeldCode wasser[] = {{1, 18, 22}};
+        w->Dokument->felderSetzen(QStringLiteral("Malen"), wasser);
+        const QImage bild = KartenBild(w->Dokument->karte());
+        QCOMPARE(w->StatusBar1->kantenText(), QStringLiteral("Kanten: an"));
+        w->Menue.Kantenfehler1->trigger();
+        QCOMPARE(w->StatusBar1->kantenText(), QStringLiteral("Kanten: an · 9 Kantenfehler"));
+        const QImage mit = seite(1)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The frame lies on the rim of field 18 (row 2, column 2).
+        bool rot = false;
+        for (int x = 36; x <= 46; ++x)
+            rot = rot || (qRed(mit.pixel(x, 60)) > 200 && qGreen(mit.pixel(x, 60)) < 60);
+        QVERIFY(rot);
+        QCOMPARE(KartenBild(w->Dokument->karte()), bild);
+
+        w->Menue.KantenReparieren1->trigger();
+        QCOMPARE(w->StatusBar1->kantenText(), QStringLiteral("Kanten: an · 0 Kantenfehler"));
+        QCOMPARE(w->Dokument->verlauf().undoText(), QStringLiteral("Kanten reparieren"));
+        w->Dokument->verlauf().undo();
+        QCOMPARE(w->StatusBar1->kantenText(), QStringLiteral("Kanten: an · 9 Kantenfehler"));
+        w->Menue.KantenAutomatisch1->trigger();
+        w->Menue.Kantenfehler1->trigger();
+        QCOMPARE(w->StatusBar1->kantenText(), QStringLiteral("Kanten: aus"));
     }
 
     // A click in the overview brings that place to the middle of the view;

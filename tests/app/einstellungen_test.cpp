@@ -63,6 +63,7 @@ private slots:
         e.speichernOrdner = "/zu";
         e.sound = false;
         e.sicherungskopie = false;
+        e.kantenAutomatisch = false;
         e.ressourcen = QStringList{"a.bmp", "b, c.bmp"};
         e.zoom = 300;
         e.uebersichtGeometrie = "ort";
@@ -74,8 +75,9 @@ private slots:
         const Einstellungen g = EinstellungenLesen(s);
         QCOMPARE(g.fensterGeometrie, e.fensterGeometrie);
         QCOMPARE(g.fensterZustand, e.fensterZustand);
-        QCOMPARE(std::tuple(g.standardleiste, g.werkzeugleiste, g.statusleiste, g.sound, g.sicherungskopie),
-                 std::tuple(false, false, false, false, false));
+        QCOMPARE(std::tuple(g.standardleiste, g.werkzeugleiste, g.statusleiste, g.sound, g.sicherungskopie,
+                            g.kantenAutomatisch),
+                 std::tuple(false, false, false, false, false, false));
         QCOMPARE(g.palette, 2);
         QCOMPARE(g.feldtyp, std::uint8_t(200));
         QCOMPARE(g.oeffnenOrdner, e.oeffnenOrdner);

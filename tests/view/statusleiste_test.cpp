@@ -87,6 +87,12 @@ private slots:
         QCOMPARE(leiste.auswahlText(), QStringLiteral("Auswahl 5 × 3 Felder"));
         leiste.setAuswahlGroesse(0, 0);
         QVERIFY(leiste.auswahlText().isEmpty());
+        QCOMPARE(leiste.kantenText(), QStringLiteral("Kanten: an"));
+        leiste.kantenFehlerZeigen(3);
+        leiste.kantenAutomatischZeigen(false);
+        QCOMPARE(leiste.kantenText(), QStringLiteral("Kanten: aus · 3 Kantenfehler"));
+        leiste.kantenFehlerZeigen(-1);
+        QCOMPARE(leiste.kantenText(), QStringLiteral("Kanten: aus"));
     }
 };
 
