@@ -237,7 +237,7 @@ void TZendaroMain::dropEvent(QDropEvent *event)
     if (pfad.isEmpty())
         return;
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, pfad] { DateiOeffnen(pfad); }, Qt::QueuedConnection);
+    emit karteGezogen(pfad);
 }
 
 // Closing asks only when there is something to lose.

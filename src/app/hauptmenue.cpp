@@ -176,13 +176,13 @@ void einheitenMenue(QMenuBar &leiste)
 void werkzeugPunkte(QMenu *karte, HauptMenue &m, std::span<const WerkzeugInfo> werkzeuge)
 {
     trenner(karte, "N30", K::Pinsel);
-    auto *gruppe = new QActionGroup(karte);
+    m.werkzeugGruppe = new QActionGroup(karte);
     for (const WerkzeugInfo &info : werkzeuge) {
         QAction *action = punkt(karte, "", info.menueText, info.hilfe, true, info.taste);
         action->setIcon(QIcon(QStringLiteral(":/toolbar/%1").arg(info.bild)));
         action->setToolTip(QStringLiteral("%1 (%2)").arg(info.name, info.taste.toString(QKeySequence::NativeText)));
         action->setCheckable(true);
-        gruppe->addAction(action);
+        m.werkzeugGruppe->addAction(action);
         m.werkzeugPunkte.push_back(action);
     }
     m.werkzeugPunkte.front()->setChecked(true);

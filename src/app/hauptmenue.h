@@ -16,6 +16,8 @@ class QWidget;
 // The menus of the main window: the menu bar, NewMenu1 of the first tool
 // button and the page menu PopupMenu1. Items keep their design names as object
 // names and their help contexts as a property (hilfekontext.h).
+class QActionGroup;
+
 struct HauptMenue
 {
     QAction *NeueKarte1 = nullptr;
@@ -57,6 +59,8 @@ struct HauptMenue
     // The tools under "&Karte" in the order of their list, one checked at a
     // time, and the edge brush.
     std::vector<QAction *> werkzeugPunkte;
+    // Keeps one tool checked at a time; owned by the Karte menu.
+    QActionGroup *werkzeugGruppe = nullptr;
     QAction *KantenAutomatisch1 = nullptr;
     QAction *KantenReparieren1 = nullptr;
     QAction *Kantenfehler1 = nullptr;

@@ -205,6 +205,8 @@ void TZendaroMain::verbinden(QAction *action, void (TZendaroMain::*handler)())
 
 void TZendaroMain::befehleVerbinden()
 {
+    // Queued, so that a dropped map opens after the drag (see dropEvent).
+    connect(this, &TZendaroMain::karteGezogen, this, &TZendaroMain::DateiOeffnen, Qt::QueuedConnection);
     verbinden(Menue.NeueKarte1, &TZendaroMain::NeueKarte1Click);
     verbinden(Menue.LumerantKarte1, &TZendaroMain::LumerantKarte1Click);
     verbinden(Menue.ffnen1, &TZendaroMain::Karteladen1Click);

@@ -149,6 +149,8 @@ public:
 signals:
     // The close step has run and the window has closed: the program ends.
     void geschlossen();
+    // A map file was dropped; it opens once the drop is over.
+    void karteGezogen(const QString &pfad);
 
 public slots:
     void FeldtypClick(std::uint8_t code);

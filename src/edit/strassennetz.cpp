@@ -93,7 +93,7 @@ private:
         const auto i = std::size_t(m_raster.index(n));
         if (m_strasse[i])
             return kAufStrasse;
-        int kosten = kSchritt + int(std::uint64_t(m_huegel[i]) * kHuegel / (65536 * 7));
+        int kosten = kSchritt + int(std::uint64_t(m_huegel[i]) * kHuegel / (std::uint64_t{65536} * 7));
         for (QPoint d : kRichtungen) {
             if (!istFeld(n + d))
                 kosten += kAmRand;

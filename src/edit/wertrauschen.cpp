@@ -5,7 +5,7 @@ namespace {
 // 0..65536 eased so that the blend has no kinks at the grid lines.
 std::int64_t sanft(std::int64_t t)
 {
-    return (t * t >> 16) * (3 * 65536 - 2 * t) >> 16;
+    return (t * t >> 16) * (3 * std::int64_t{65536} - 2 * t) >> 16;
 }
 
 std::int64_t mischen(std::int64_t a, std::int64_t b, std::int64_t t)

@@ -31,7 +31,7 @@ std::vector<bool> fernVonWasser(const EckenGitter &gitter)
             for (int dy = 1 - kAbstandWasserSand; dy < kAbstandWasserSand; ++dy)
                 for (int dx = 1 - kAbstandWasserSand; dx < kAbstandWasserSand; ++dx)
                     if (gitter.imGitter({x + dx, y + dy}))
-                        erlaubt[std::size_t((y + dy) * breite + x + dx)] = false;
+                        erlaubt[std::size_t(y + dy) * std::size_t(breite) + std::size_t(x + dx)] = false;
         }
     return erlaubt;
 }
