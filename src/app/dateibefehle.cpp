@@ -3,6 +3,9 @@
 
 #include "dateiersetzen.h"
 #include "dateiname.h"
+#include "dateispalten.h"
+#include "helpcontexts.h"
+#include "helpsystem.h"
 #include "kartendokument.h"
 #include "rettungsdienst.h"
 #include "tdialog1.h"
@@ -47,6 +50,17 @@ bool ErweiterungTrotzdemNehmen(QWidget *eltern, const QString &erweiterung)
     return box.clickedButton() == ok;
 }
 
+// A question that replaces or overwrites: "Nein" is the default and Esc.
+bool JaGewaehlt(QMessageBox &box)
+{
+    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
 // Asked before Save As replaces a file other than the map's own.
 bool ErsetzenBestaetigt(QWidget *eltern, const QString &pfad)
 {
@@ -55,12 +69,7 @@ bool ErsetzenBestaetigt(QWidget *eltern, const QString &pfad)
                         .arg(QFileInfo(pfad).fileName()),
                     QMessageBox::NoButton, eltern);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(nein);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return JaGewaehlt(box);
 }
 
 bool DirektSchreibenBestaetigt(QWidget *eltern)
@@ -71,12 +80,7 @@ bool DirektSchreibenBestaetigt(QWidget *eltern)
     box.setInformativeText(QStringLiteral("Die Datei wird dabei nicht als Ganzes ersetzt: bricht das Schreiben ab, "
                                           "etwa bei vollem Datenträger, bleibt sie unvollständig zurück. Eine "
                                           "Sicherungskopie kann in diesem Ordner nicht angelegt werden."));
-    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(nein);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return JaGewaehlt(box);
 }
 
 void KeineKarteMelden(QWidget *eltern, const QString &pfad)
@@ -111,6 +115,26 @@ QString GezogeneKarte(const QMimeData *daten)
 }
 
 } // namespace
+
+// The file dialogs keep their own last names between showings; Open takes
+// any typed name. Save As asks itself before it replaces another file, so
+// that the map's own file is replaced silently.
+void TZendaroMain::dialogeAnlegen()
+{
+    // Both extensions a map may have, and any file.
+    const QStringList filter{QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")};
+    OpenDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptOpen, filter);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    SaveDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptSave, filter);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDialog1->setDefaultSuffix(QStringLiteral("map"));
+
+    Dialog1 = new TDialog1(Dokument->karte(), this);
+    Dialog1->setObjectName(QStringLiteral("Dialog1"));
+    connect(Dialog1, &TDialog1::hilfeAngefordert, this,
+            [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Eigenschaften); });
+}
 
 SpeicherAntwort TZendaroMain::SaveBevorQuiting()
 {

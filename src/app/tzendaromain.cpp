@@ -1,41 +1,28 @@
 #include "tzendaromain.h"
 
 #include "apperror.h"
-#include "dateispalten.h"
 #include "fehlerbox.h"
 #include "feldbilder.h"
 #include "feldklang.h"
-#include "helpcontexts.h"
 #include "helpsystem.h"
+#include "kantenbefehle.h"
 #include "kartendokument.h"
 #include "menuehilfe.h"
 #include "palettenleiste.h"
-#include "scripteditor.h"
 #include "soundplayer.h"
 #include "standardleiste.h"
 #include "statusleiste.h"
-#include "symbolanimation.h"
-#include "taboutbox.h"
-#include "tdialog1.h"
 #include "tgestalter.h"
-#include "toptionendlg.h"
-#include "uebersicht.h"
-#include "ttips.h"
-#include "kantenfehler.h"
-#include "kantenpinsel.h"
 #include "werkzeugsteuerung.h"
 #include "werkzeugbefehle.h"
 #include "zuletzt.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -130,63 +117,6 @@ void TZendaroMain::oberflaecheAnlegen()
     tipsAnlegen();
 
     ScrollBox1->setFocus();
-}
-
-void TZendaroMain::tipsAnlegen()
-{
-    BrindeltipsDlg = new TTips(this);
-    BrindeltipsDlg->setObjectName(QStringLiteral("BrindeltipsDlg"));
-    BrindeltipsDlg->Title = QStringLiteral("Wussten Sie schon?");
-    BrindeltipsDlg->Header = QStringLiteral("Tipp des Tages...");
-    BrindeltipsDlg->ShowAtStart = false;
-    BrindeltipsDlg->Tips = {QStringLiteral("Dieses Programm ist schon sehr alt."),
-                            QStringLiteral("Alter schützt vor Torheit nicht.")};
-}
-
-// The file dialogs keep their own last names between showings; Open takes
-// any typed name. Save As asks itself before it replaces another file, so
-// that the map's own file is replaced silently.
-void TZendaroMain::dialogeAnlegen()
-{
-    // Both extensions a map may have, and any file.
-    const QStringList filter{QStringLiteral("Karte (*.map *.qkm)"), QStringLiteral("Alle Dateien (*)")};
-    OpenDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptOpen, filter);
-    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    SaveDialog1 = DateiDialogAnlegen(this, QFileDialog::AcceptSave, filter);
-    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    SaveDialog1->setDefaultSuffix(QStringLiteral("map"));
-
-    Dialog1 = new TDialog1(Dokument->karte(), this);
-    Dialog1->setObjectName(QStringLiteral("Dialog1"));
-    connect(Dialog1, &TDialog1::hilfeAngefordert, this,
-            [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Eigenschaften); });
-}
-
-void TZendaroMain::fensterAnlegen()
-{
-    Gestalter = new TGestalter(this);
-    Gestalter->setObjectName(QStringLiteral("Gestalter"));
-    connect(Gestalter, &TGestalter::versteckt, this, &TZendaroMain::GestalterFormHide);
-    connect(Gestalter, &TGestalter::karteAngefordert, Menue.Eigenschaften1, &QAction::trigger);
-    connect(Gestalter, &TGestalter::hilfeAngefordert, this, &TZendaroMain::Hilfethemen1Click);
-
-    OptionenDlg = new TOptionenDlg(this);
-    OptionenDlg->setObjectName(QStringLiteral("OptionenDlg"));
-    connect(OptionenDlg, &TOptionenDlg::hilfeAngefordert, this,
-            [this] { m_hilfe.request(HelpSystem::HELP_CONTEXT, HilfeKontext::Optionen); });
-    m_optionen = OptionenDlg->optionen();
-    connect(OptionenDlg, &TOptionenDlg::optionenGeaendert, this, &TZendaroMain::optionenUebernehmen);
-
-    AboutBox = new TAboutBox(this);
-    AboutBox->setObjectName(QStringLiteral("AboutBox"));
-
-    Uebersicht = new TUebersicht(*Dokument, this);
-    Uebersicht->setObjectName(QStringLiteral("Uebersicht"));
-    connect(Uebersicht, &TUebersicht::versteckt, this, [this] { Menue.Uebersicht1->setChecked(false); });
-    connect(Uebersicht, &TUebersicht::mitteGewaehlt, ScrollBox1, &KartenAnsicht::mitteZeigen);
-    connect(ScrollBox1, &KartenAnsicht::sichtGeaendert, Uebersicht, &TUebersicht::sichtbarSetzen);
-    Uebersicht->sichtbarSetzen(ScrollBox1->sichtbarerTeil());
 }
 
 void TZendaroMain::befehl(const std::function<void()> &ausfuehren)
@@ -324,36 +254,13 @@ void TZendaroMain::FormCreate()
     SymbolPhase = 1;
 }
 
-void TZendaroMain::KantenReparieren1Click()
-{
-    const TKarte &karte = Dokument->karte();
-    FeldEntwurf entwurf(karte);
-    KantenReparieren(entwurf, FeldRaster(karte), Werkzeuge->auswahl());
-    Dokument->felderSetzen(QStringLiteral("Kanten reparieren"), entwurf.aenderungen());
-}
-
-// The faults follow every change of the map while they are shown.
-void TZendaroMain::kantenFehlerAktualisieren()
-{
-    const bool an = Menue.Kantenfehler1->isChecked();
-    std::vector<FeldOrt> fehler;
-    if (an)
-        fehler = KantenFehler(Dokument->karte());
-    StatusBar1->kantenFehlerZeigen(an ? int(fehler.size()) : -1);
-    ScrollBox1->setKantenFehler(std::move(fehler));
-}
-
 void TZendaroMain::werkzeugeVerbinden()
 {
     connect(Werkzeuge, &Werkzeugsteuerung::gemalt, this, &TZendaroMain::FeldSoundSpielen);
     // The picked tile shows on its palette, as if its button had been clicked.
     connect(Werkzeuge, &Werkzeugsteuerung::feldtypGewaehlt, this, &TZendaroMain::FeldtypClick);
     WerkzeugBefehleVerbinden(*Werkzeuge, Menue, *StatusBar1, *this);
-    connect(Menue.KantenAutomatisch1, &QAction::toggled, StatusBar1, &TStatusLeiste::kantenAutomatischZeigen);
-    connect(Menue.KantenReparieren1, &QAction::triggered, this, &TZendaroMain::KantenReparieren1Click);
-    connect(Menue.Kantenfehler1, &QAction::toggled, this, &TZendaroMain::kantenFehlerAktualisieren);
-    connect(Dokument, &KartenDokument::felderGeaendert, this, &TZendaroMain::kantenFehlerAktualisieren);
-    connect(Dokument, &KartenDokument::anordnungGeaendert, this, &TZendaroMain::kantenFehlerAktualisieren);
+    KantenBefehleVerbinden(*Dokument, *Werkzeuge, Menue, *StatusBar1, *ScrollBox1);
 }
 
 bool TZendaroMain::KarteGeaendert() const
@@ -441,16 +348,6 @@ void TZendaroMain::WasserButtonClick()
     AktuellenFeldtypSetzen(ErsterFeldtyp(Palette::KuesteMeer));
 }
 
-void TZendaroMain::Timer2Timer()
-{
-    if (!isMinimized())
-        return;
-    if (SymbolPhase >= 1 && SymbolPhase <= 4)
-        QApplication::setWindowIcon(SymbolBild(SymbolPhase));
-    update();
-    SymbolPhase = NaechsteSymbolPhase(SymbolPhase);
-}
-
 // The bar toggles are checkable actions: Qt has already reversed the mark when
 // the handler runs, and the bar follows it.
 void TZendaroMain::Standardleiste1Click()
@@ -471,17 +368,6 @@ void TZendaroMain::Statusleiste1Click()
 void TZendaroMain::Darstellungerneuern1Click()
 {
     ScrollBox1->neuZeichnen();
-}
-
-// A checkable action: Qt has already reversed the mark. The first showing
-// puts the window at the top right of the map; later ones keep where the
-// user moved it.
-void TZendaroMain::Uebersicht1Click()
-{
-    const bool zeigen = Menue.Uebersicht1->isChecked();
-    if (zeigen && !Uebersicht->testAttribute(Qt::WA_Moved))
-        Uebersicht->move(ScrollBox1->mapToGlobal(QPoint(ScrollBox1->width() - Uebersicht->width() - 24, 8)));
-    Uebersicht->setVisible(zeigen);
 }
 
 void TZendaroMain::Vergroessern1Click()
@@ -509,88 +395,7 @@ void TZendaroMain::Raster1Click()
     ScrollBox1->setRaster(Menue.Raster1->isChecked());
 }
 
-// "&Gestalter" is a checkable action: Qt has already reversed the mark, and
-// the box and the button follow it.
-void TZendaroMain::Gestalter1Click()
-{
-    const bool zeigen = Menue.Gestalter1->isChecked();
-    Gestalter->setVisible(zeigen);
-    if (zeigen) {
-        // Shown in front and active, its title strip in the active colour.
-        Gestalter->raise();
-        Gestalter->activateWindow();
-    }
-    Panel1->GestalterButton->setChecked(zeigen);
-}
-
-void TZendaroMain::GestalterButtonClick()
-{
-    Menue.Gestalter1->trigger();
-}
-
-// The box closed itself, or went with the main window.
-void TZendaroMain::GestalterFormHide()
-{
-    Menue.Gestalter1->setChecked(false);
-    Panel1->GestalterButton->setChecked(false);
-}
-
 void TZendaroMain::Beenden1Click()
 {
     close();
-}
-
-void TZendaroMain::Hilfethemen1Click()
-{
-    m_hilfe.request(HelpSystem::HELP_CONTENTS, 0);
-}
-
-void TZendaroMain::Suchen1Click()
-{
-    m_hilfe.request(HelpSystem::HELP_PARTIALKEY, QString());
-}
-
-void TZendaroMain::Hilfeverwenden1Click()
-{
-    m_hilfe.request(HelpSystem::HELP_HELPONHELP, 0);
-}
-
-void TZendaroMain::TipdesTages1Click()
-{
-    BrindeltipsDlg->Execute();
-}
-
-void TZendaroMain::Infober1Click()
-{
-    AboutBox->exec();
-}
-
-void TZendaroMain::Optionen1Click()
-{
-    OptionenDlg->exec();
-}
-
-void TZendaroMain::OptionenSetzen(const Optionen &optionen)
-{
-    m_optionen = optionen;
-    OptionenDlg->setOptionen(optionen);
-}
-
-void TZendaroMain::optionenUebernehmen(const Optionen &optionen)
-{
-    const bool speichernGewechselt = optionen.beimBeendenSpeichern != m_optionen.beimBeendenSpeichern;
-    m_optionen = optionen;
-    // Unchecking must reach the file at once: the end will not write it.
-    if (m_einstellungen && speichernGewechselt)
-        BeimBeendenSpeichernSchreiben(*m_einstellungen, optionen.beimBeendenSpeichern);
-}
-
-// The editor runs on its own; nothing is handed to it and nothing waited for.
-void TZendaroMain::ToolButton17Click()
-{
-    if (Scripteditor::Starten())
-        return;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Fehler"),
-                    QStringLiteral("Der Brindel Scripteditor konnte nicht gefunden werden."), QMessageBox::Ok, this);
-    box.exec();
 }

@@ -167,7 +167,6 @@ public slots:
     void Originalgroesse1Click();
     void GanzeKarte1Click();
     void Raster1Click();
-    void KantenReparieren1Click();
     void Uebersicht1Click();
     void Gestalter1Click();
     void GestalterButtonClick();
@@ -211,5 +210,4 @@ private:
     Optionen m_optionen;
     void optionenUebernehmen(const Optionen &optionen);
     Rettungsdienst *m_rettung = nullptr;
-    void kantenFehlerAktualisieren();
 };
