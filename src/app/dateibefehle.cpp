@@ -1,6 +1,7 @@
 // The file commands of the main window, the save prompt and the close step.
 #include "tzendaromain.h"
 
+#include "bildexport.h"
 #include "dateiersetzen.h"
 #include "dateiname.h"
 #include "dateispalten.h"
@@ -8,6 +9,7 @@
 #include "helpsystem.h"
 #include "kartendokument.h"
 #include "rettungsdienst.h"
+#include "statusleiste.h"
 #include "tdialog1.h"
 
 #include <QApplication>
@@ -130,6 +132,8 @@ void TZendaroMain::dialogeAnlegen()
     SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
     SaveDialog1->setDefaultSuffix(QStringLiteral("map"));
 
+    BildExporter = new BildExport(*Dokument, *StatusBar1, *this);
+
     Dialog1 = new TDialog1(Dokument->karte(), this);
     Dialog1->setObjectName(QStringLiteral("Dialog1"));
     connect(Dialog1, &TDialog1::hilfeAngefordert, this,
@@ -239,6 +243,11 @@ bool TZendaroMain::karteSchreiben(const QString &pfad)
     Dokument->speichern(pfad, direkt);
     zuletztMerken(pfad);
     return true;
+}
+
+void TZendaroMain::AlsBildExportieren1Click()
+{
+    BildExporter->exportieren(AktuelleSeite);
 }
 
 void TZendaroMain::Eigenschaften1Click()

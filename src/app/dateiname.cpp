@@ -1,5 +1,8 @@
 #include "dateiname.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 QString DateiErweiterung(const QString &pfad)
 {
     const qsizetype trenner = pfad.lastIndexOf(QLatin1Char('/'));
@@ -16,4 +19,19 @@ bool KartenErweiterung(const QString &erweiterung)
             c = QChar(c.unicode() - 'a' + 'A');
     }
     return gross == QLatin1String(".MAP") || gross == QLatin1String(".QKM");
+}
+
+QString BildVorschlag(const QString &kartenDatei, const QString &kartenName, const QString &ordner,
+                      const QString &endung)
+{
+    const QFileInfo datei(kartenDatei);
+    const QDir ziel = !ordner.isEmpty() ? QDir(ordner) : kartenDatei.isEmpty() ? QDir() : datei.dir();
+    if (!kartenDatei.isEmpty())
+        return ziel.filePath(datei.completeBaseName() + endung);
+    // A name may hold characters a file name cannot.
+    QString name = kartenName.trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = QStringLiteral("Unbenannt");
+    return ziel.filePath(name + endung);
 }

@@ -80,6 +80,7 @@ Einstellungen EinstellungenLesen(QSettings &speicher)
     e.kantenAutomatisch = Wert(speicher, QStringLiteral("editor/kantenAutomatisch"), e.kantenAutomatisch);
     e.oeffnenOrdner = Wert(speicher, QStringLiteral("dateien/oeffnenOrdner"), QString());
     e.speichernOrdner = Wert(speicher, QStringLiteral("dateien/speichernOrdner"), QString());
+    e.bildOrdner = Wert(speicher, QStringLiteral("dateien/bildOrdner"), QString());
     e.sound = Wert(speicher, QStringLiteral("editor/sound"), e.sound);
     e.sicherungskopie = Wert(speicher, QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (speicher.contains(QStringLiteral("optionen/ressourcen")))
@@ -87,6 +88,8 @@ Einstellungen EinstellungenLesen(QSettings &speicher)
     const int zoom = Wert(speicher, QStringLiteral("ansicht/zoom"), e.zoom);
     e.zoom = zoom >= 25 && zoom <= 400 ? zoom : e.zoom;
     e.uebersichtGeometrie = Wert(speicher, QStringLiteral("ansicht/uebersicht"), QByteArray());
+    e.raster = Wert(speicher, QStringLiteral("ansicht/raster"), e.raster);
+    e.uebersicht = Wert(speicher, QStringLiteral("ansicht/uebersichtOffen"), e.uebersicht);
     return e;
 }
 
@@ -104,12 +107,15 @@ void EinstellungenSchreiben(QSettings &speicher, const Einstellungen &e)
     speicher.setValue(QStringLiteral("editor/kantenAutomatisch"), e.kantenAutomatisch);
     speicher.setValue(QStringLiteral("dateien/oeffnenOrdner"), e.oeffnenOrdner);
     speicher.setValue(QStringLiteral("dateien/speichernOrdner"), e.speichernOrdner);
+    speicher.setValue(QStringLiteral("dateien/bildOrdner"), e.bildOrdner);
     speicher.setValue(QStringLiteral("editor/sound"), e.sound);
     speicher.setValue(QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (e.ressourcen)
         speicher.setValue(QStringLiteral("optionen/ressourcen"), *e.ressourcen);
     speicher.setValue(QStringLiteral("ansicht/zoom"), e.zoom);
     speicher.setValue(QStringLiteral("ansicht/uebersicht"), e.uebersichtGeometrie);
+    speicher.setValue(QStringLiteral("ansicht/raster"), e.raster);
+    speicher.setValue(QStringLiteral("ansicht/uebersichtOffen"), e.uebersicht);
     speicher.sync();
 }
 

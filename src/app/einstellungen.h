@@ -24,11 +24,14 @@ struct Einstellungen
     bool kantenAutomatisch = true;
     QString oeffnenOrdner;
     QString speichernOrdner;
+    QString bildOrdner;           // of "Als Bild exportieren"
     bool sound = true;
     bool sicherungskopie = true;  // keep NAME.map~ when saving over a map
     std::optional<QStringList> ressourcen; // none: the design list
     int zoom = 100;                    // percent, 25..400
     QByteArray uebersichtGeometrie;    // empty: the overview was never placed
+    bool raster = false;
+    bool uebersicht = false;           // the overview is open
 };
 
 // Read at start. A file that is damaged or written by a newer version gives

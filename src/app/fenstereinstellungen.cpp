@@ -1,6 +1,7 @@
 // The main window's remembered settings and its list of recent maps.
 #include "tzendaromain.h"
 
+#include "bildexport.h"
 #include "palettenleiste.h"
 #include "standardleiste.h"
 #include "uebersicht.h"
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QSettings>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -36,9 +38,15 @@ bool GeometrieHolen(QWidget &fenster, const QByteArray &geometrie, QSize mindest
     if (rahmen.width() > platz.width() || rahmen.height() > platz.height() || rahmen.width() < mindestens.width()
         || rahmen.height() < mindestens.height() || !fenster.restoreGeometry(geometrie))
         return false;
+    // Moved only as far as the screen asks: a hidden window knows no frame
+    // yet, and a move of its own position would shift it by the frame on
+    // every run.
     const QRect ort = fenster.frameGeometry();
-    fenster.move(std::clamp(ort.left(), platz.left(), std::max(platz.left(), platz.right() + 1 - ort.width())),
-                 std::clamp(ort.top(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - ort.height())));
+    const QPoint passend(
+        std::clamp(ort.left(), platz.left(), std::max(platz.left(), platz.right() + 1 - ort.width())),
+        std::clamp(ort.top(), platz.top(), std::max(platz.top(), platz.bottom() + 1 - ort.height())));
+    if (passend != ort.topLeft())
+        fenster.move(fenster.pos() + passend - ort.topLeft());
     return true;
 }
 
@@ -76,6 +84,7 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
     e.kantenAutomatisch = Menue.KantenAutomatisch1->isChecked();
     e.oeffnenOrdner = OpenDialog1->directory().absolutePath();
     e.speichernOrdner = SaveDialog1->directory().absolutePath();
+    e.bildOrdner = BildExporter->ordner();
     e.sound = m_optionen.sound;
     e.sicherungskopie = m_optionen.sicherungskopie;
     e.ressourcen = m_optionen.ressourcen;
@@ -83,6 +92,8 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
     // An overview never shown has no place of its own yet.
     if (Uebersicht->testAttribute(Qt::WA_Moved))
         e.uebersichtGeometrie = Uebersicht->saveGeometry();
+    e.raster = Menue.Raster1->isChecked();
+    e.uebersicht = Menue.Uebersicht1->isChecked();
     return e;
 }
 
@@ -97,7 +108,8 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
         void (TZendaroMain::*umschalten)();
     } leisten[] = {{Menue.Standardleiste1, e.standardleiste, &TZendaroMain::Standardleiste1Click},
                    {Menue.Werkzeugleiste1, e.werkzeugleiste, &TZendaroMain::Werkzeugleiste1Click},
-                   {Menue.Statusleiste1, e.statusleiste, &TZendaroMain::Statusleiste1Click}};
+                   {Menue.Statusleiste1, e.statusleiste, &TZendaroMain::Statusleiste1Click},
+                   {Menue.Raster1, e.raster, &TZendaroMain::Raster1Click}};
     for (const auto &leiste : leisten) {
         leiste.punkt->setChecked(leiste.sichtbar);
         (this->*leiste.umschalten)();
@@ -110,6 +122,7 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
         OpenDialog1->setDirectory(e.oeffnenOrdner);
     if (!e.speichernOrdner.isEmpty())
         SaveDialog1->setDirectory(e.speichernOrdner);
+    BildExporter->setOrdner(e.bildOrdner);
     Optionen optionen = m_optionen;
     optionen.sound = e.sound;
     optionen.sicherungskopie = e.sicherungskopie;
@@ -118,6 +131,9 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
     OptionenSetzen(optionen);
     ZoomSetzen(e.zoom, {});
     GeometrieHolen(*Uebersicht, e.uebersichtGeometrie, QSize(64, 48));
+    // The overview opens once the window is up, over its map.
+    Menue.Uebersicht1->setChecked(e.uebersicht);
+    QTimer::singleShot(0, this, &TZendaroMain::Uebersicht1Click);
 }
 
 // Another editor running beside this one may have added maps meanwhile: the

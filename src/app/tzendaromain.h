@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+class BildExport;
 class QFileDialog;
 class QFrame;
 class QSettings;
@@ -78,7 +79,7 @@ public:
     QTimer *Timer2;
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
-    QFileDialog *BildDialog1 = nullptr;
+    BildExport *BildExporter;
     TDialog1 *Dialog1 = nullptr;
     TZufallskarteDlg *ZufallskarteDlg = nullptr; // made at its first use
     TGestalter *Gestalter = nullptr;

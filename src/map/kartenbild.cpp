@@ -36,6 +36,13 @@ std::int64_t Skaliert(std::int64_t laenge, double massstab)
     return laenge == 0 ? 0 : std::max<std::int64_t>(1, std::llround(static_cast<double>(laenge) * massstab));
 }
 
+// Smoothed below scale 1, pixels repeated above, so that tiles stay sharp.
+QImage Skalieren(const QImage &bild, BildMass mass, double massstab)
+{
+    const Qt::TransformationMode modus = massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
+    return bild.scaled(int(mass.breite), int(mass.hoehe), Qt::IgnoreAspectRatio, modus);
+}
+
 // The tile images as 8-bit indices into one colour table that also holds the
 // white of uncovered page parts and the grey of empty cells.
 struct IndexKacheln
@@ -184,8 +191,19 @@ QImage KartenBild(const TKarte &karte, double massstab)
         return bild.isNull() ? KartenBild32(karte) : bild;
     }
     const BildMass mass = KartenBildMass(karte, massstab);
-    const Qt::TransformationMode modus = massstab < 1.0 ? Qt::SmoothTransformation : Qt::FastTransformation;
-    return KartenBild32(karte).scaled(int(mass.breite), int(mass.hoehe), Qt::IgnoreAspectRatio, modus);
+    return Skalieren(KartenBild32(karte), mass, massstab);
+}
+
+QImage SeitenBild(const TKarte &karte, int seite, double massstab)
+{
+    const BildMass ungeskaliert{std::max(karte.SeitenBreite, 0), std::max(karte.SeitenHoehe, 0)};
+    const BildMass geskaliert{Skaliert(ungeskaliert.breite, massstab), Skaliert(ungeskaliert.hoehe, massstab)};
+    for (const BildMass &mass : {ungeskaliert, geskaliert}) {
+        if (mass.pixel() > MaxBildPixel)
+            throw BildZuGross(mass);
+    }
+    const QImage bild = SeitenBild(karte, seite);
+    return massstab == 1.0 ? bild : Skalieren(bild, geskaliert, massstab);
 }
 
 QImage SeitenBild(const TKarte &karte, int seite)

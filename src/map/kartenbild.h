@@ -54,3 +54,8 @@ QImage KartenBildIndiziert(const TKarte &karte);
 // Builds the picture of one page: white, with fields 1..AnzahlFelder drawn row
 // by row. Shared by the page view and the renderer.
 QImage SeitenBild(const TKarte &karte, int seite);
+
+// One page at the given scale, scaled as KartenBild scales. Throws BildZuGross
+// before drawing when the page or its scaled picture exceeds MaxBildPixel: a
+// forged map's single page may be as large as a whole map.
+QImage SeitenBild(const TKarte &karte, int seite, double massstab);

@@ -109,6 +109,13 @@ private slots:
         QVERIFY(!KartenErweiterung(""));
         // Only a to z are upper-cased: a dotless i stays what it is.
         QVERIFY(!KartenErweiterung(QStringLiteral(".qkm").replace('k', QChar(0x0138))));
+
+        // The picture a map is exported to: beside its file, or in the folder given.
+        QCOMPARE(BildVorschlag("/a/b/tal.v2.map", "Tal", {}, ".png"), QStringLiteral("/a/b/tal.v2.png"));
+        QCOMPARE(BildVorschlag("/a/b/tal.map", "Tal", "/x", ".bmp"), QStringLiteral("/x/tal.bmp"));
+        QCOMPARE(BildVorschlag({}, "Hoch/Tief", "/x", ".bmp"), QStringLiteral("/x/Hoch_Tief.bmp"));
+        QCOMPARE(BildVorschlag({}, " ", "/x", ".png"), QStringLiteral("/x/Unbenannt.png"));
+        QCOMPARE(BildVorschlag({}, "..", "/x", ".png"), QStringLiteral("/x/Unbenannt.png"));
     }
 
     // Right after start: no prompt, and the dialog opens with "Unbenannt".
@@ -295,28 +302,53 @@ private slots:
         QVERIFY(!w->isWindowModified());
     }
 
-    // The whole map, or the current page, as the renderer draws it.
+    // The whole map or the current page, at a scale and in a format, as the
+    // renderer draws it. The file dialog, under the command's title, offers
+    // NAME.png (.bmp) beside the map, later the folder last exported to.
     void exportWritesThePicture_data()
     {
-        QTest::addColumn<QString>("wahl");
-        QTest::newRow("whole map") << "&Ganze Karte";
-        QTest::newRow("current page") << "&Aktuelle Seite";
+        QTest::addColumn<QStringList>("wahl");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<double>("massstab");
+        QTest::newRow("whole map") << QStringList{"&Ganze Karte", "&100 %", "&PNG"} << "tal.png" << 1.0;
+        QTest::newRow("current page") << QStringList{"&Aktuelle Seite", "&100 %", "&PNG"} << "tal.png" << 1.0;
+        QTest::newRow("page at 50 % as BMP") << QStringList{"&Aktuelle Seite", "&50 %", "&BMP"} << "tal.bmp" << 0.5;
+        QTest::newRow("map at 200 %") << QStringList{"&Ganze Karte", "&200 %", "&PNG"} << "tal.png" << 2.0;
     }
 
     void exportWritesThePicture()
     {
-        QFETCH(QString, wahl);
+        QFETCH(QStringList, wahl);
+        QFETCH(QString, datei);
+        QFETCH(double, massstab);
         malen();
+        w->Dokument->dateinameSetzen(pfad("tal.map"));
         w->AktuelleSeite = 1;
-        M folge{M::knopf(wahl), M::datei(pfad("bild"))};
+        QString vorschlag;
+        const M::Aktion speichern = [&vorschlag](QWidget *dialog) {
+            vorschlag = qobject_cast<QFileDialog *>(dialog)->selectedFiles().value(0);
+            qobject_cast<QDialog *>(dialog)->accept();
+        };
+        M folge{M::waehlen(wahl), speichern};
         w->Menue.AlsBildExportieren1->trigger();
         QVERIFY(folge.alleBeantwortet());
-        QImage bild(pfad("bild.png"), "PNG");
+        QCOMPARE(folge.gesehen.value(1), QStringLiteral("Als Bild exportieren"));
+        QCOMPARE(vorschlag, pfad(datei));
+        const QImage bild(vorschlag, datei.endsWith(".bmp") ? "BMP" : "PNG");
         const TKarte &karte = w->Dokument->karte();
-        const QImage erwartet = wahl == "&Ganze Karte" ? KartenBild(karte) : SeitenBild(karte, 1);
-        QCOMPARE(bild.size(), erwartet.size());
-        QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), erwartet.convertToFormat(QImage::Format_RGB32));
+        const QImage erwartet = wahl.contains("&Ganze Karte") ? KartenBild(karte) : SeitenBild(karte, 1);
+        QCOMPARE(bild.size(), erwartet.size() * massstab);
+        if (massstab == 1.0)
+            QCOMPARE(bild.convertToFormat(QImage::Format_RGB32), erwartet.convertToFormat(QImage::Format_RGB32));
         QVERIFY(w->KarteGeaendert());
+
+        // The second export of the same map goes where the first went.
+        QDir(ordner->path()).mkdir("bilder");
+        M zweite{M::waehlen({}), M::datei(pfad("bilder/x")), M::waehlen({}), speichern};
+        w->Menue.AlsBildExportieren1->trigger();
+        w->Menue.AlsBildExportieren1->trigger();
+        QVERIFY(zweite.alleBeantwortet());
+        QCOMPARE(vorschlag, pfad("bilder/" + datei));
     }
 
     // Saving over a map keeps its previous version as NAME~, one generation;

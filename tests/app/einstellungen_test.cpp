@@ -67,6 +67,9 @@ private slots:
         e.ressourcen = QStringList{"a.bmp", "b, c.bmp"};
         e.zoom = 300;
         e.uebersichtGeometrie = "ort";
+        e.bildOrdner = "/bild";
+        e.raster = true;
+        e.uebersicht = true;
         {
             QSettings s(datei(), QSettings::IniFormat);
             EinstellungenSchreiben(s, e);
@@ -85,6 +88,8 @@ private slots:
         QCOMPARE(g.ressourcen, e.ressourcen);
         QCOMPARE(g.zoom, 300);
         QCOMPARE(g.uebersichtGeometrie, e.uebersichtGeometrie);
+        QCOMPARE(g.bildOrdner, e.bildOrdner);
+        QCOMPARE(std::pair(g.raster, g.uebersicht), std::pair(true, true));
     }
 
     void unusableSettingsGiveDefaults_data()
@@ -186,6 +191,8 @@ private slots:
             w.SaveDialog1->setDirectory(ordner->path());
             w.ZoomSetzen(200, {});
             w.Uebersicht->move(123, 45);
+            w.Menue.Raster1->trigger();
+            w.Menue.Uebersicht1->trigger();
             w.EinstellungenBeimBeenden();
         }
         {
@@ -200,6 +207,10 @@ private slots:
             QCOMPARE(w.SaveDialog1->directory().absolutePath(), QDir(ordner->path()).absolutePath());
             QCOMPARE(w.Zoom.prozent, 200);
             QCOMPARE(w.ZoomAnzeige->text(), QStringLiteral("200 %"));
+            QVERIFY(w.Menue.Raster1->isChecked() && w.ScrollBox1->raster());
+            // Opened once the window is up, where it was left.
+            QTRY_VERIFY(w.Uebersicht->isVisible());
+            QVERIFY(w.Menue.Uebersicht1->isChecked());
             QCOMPARE(w.Uebersicht->pos(), QPoint(123, 45));
             w.Menue.Statusleiste1->trigger();
             w.OptionenDlg->CheckBox2->setChecked(false);

@@ -134,7 +134,7 @@ private slots:
         case Fall::SeiteAlsBild: {
             schreiben(QStringLiteral("seite.map"), Karte(16384, 40));
             QVERIFY(w.Dokument->oeffnen(pfad(QStringLiteral("seite.map"))));
-            M folge{M::knopf(QStringLiteral("&Aktuelle Seite")), M::datei(pfad(QStringLiteral("seite.png"))),
+            M folge{M::waehlen({QStringLiteral("&Aktuelle Seite")}), M::datei(pfad(QStringLiteral("seite.png"))),
                     M::knopf(QMessageBox::Ok)};
             w.Menue.AlsBildExportieren1->trigger();
             QVERIFY(folge.alleBeantwortet());

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +54,17 @@ public:
     static Aktion annehmen()
     {
         return [](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); };
+    }
+    // Checks the radio buttons of these captions, then OK.
+    static Aktion waehlen(const QStringList &knoepfe)
+    {
+        return [knoepfe](QWidget *w) {
+            for (QRadioButton *b : w->findChildren<QRadioButton *>()) {
+                if (knoepfe.contains(b->text()))
+                    b->click();
+            }
+            qobject_cast<QDialog *>(w)->accept();
+        };
     }
     static Aktion knopf(QMessageBox::StandardButton welcher)
     {
