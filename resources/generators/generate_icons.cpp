@@ -1,7 +1,7 @@
 // Writes the program icon (icons/ICON1..4.png, the four frames of the
 // minimized program's animation, and icons/zendaro-16/32/48/256.png), the help
 // cursor (cursor/HELP_CURSORI.png) and the tool bar pictures
-// (toolbar/00.png .. 20.png) into the resources folder given as argument.
+// (toolbar/00.png .. 21.png) into the resources folder given as argument.
 
 #include "imagefile.h"
 
@@ -407,6 +407,19 @@ QImage toolbarPicture(int index)
         p.drawEllipse(QPointF(3, 13), 2, 2);
         break;
     }
+    case 21: {  // random variants: a die showing five, pixel-sharp, its pips in meadow green
+        p.fillRect(2, 2, 12, 12, Qt::white);
+        p.setPen(Outline);
+        // The outline without its corner pixels, which move one step inwards.
+        p.drawLine(2, 1, 13, 1);
+        p.drawLine(2, 14, 13, 14);
+        p.drawLine(1, 2, 1, 13);
+        p.drawLine(14, 2, 14, 13);
+        p.drawPoints(QPolygon{{2, 2}, {13, 2}, {2, 13}, {13, 13}});
+        for (const QPoint auge : {QPoint(4, 4), QPoint(10, 4), QPoint(7, 7), QPoint(4, 10), QPoint(10, 10)})
+            p.fillRect(QRect(auge, QSize(2, 2)), QColor(50, 120, 40));
+        break;
+    }
     }
     return img;
 }
@@ -433,7 +446,7 @@ int main(int argc, char **argv)
     for (int size : {16, 32, 48, 256})
         ok = ok && art::save(globe(size, 0), QString("%1/icons/zendaro-%2.png").arg(root).arg(size), "PNG");
     ok = ok && art::save(helpCursor(), root + "/cursor/HELP_CURSORI.png", "PNG");
-    for (int i = 0; i <= 20; ++i)
+    for (int i = 0; i <= 21; ++i)
         ok = ok && art::save(toolbarPicture(i), QString("%1/toolbar/%2.png").arg(root).arg(i, 2, 10, QChar('0')), "PNG");
     return ok ? 0 : 1;
 }

@@ -81,6 +81,7 @@ Einstellungen EinstellungenLesen(QSettings &speicher)
     e.oeffnenOrdner = Wert(speicher, QStringLiteral("dateien/oeffnenOrdner"), QString());
     e.speichernOrdner = Wert(speicher, QStringLiteral("dateien/speichernOrdner"), QString());
     e.bildOrdner = Wert(speicher, QStringLiteral("dateien/bildOrdner"), QString());
+    e.zufall = Wert(speicher, QStringLiteral("editor/zufall"), e.zufall);
     e.sound = Wert(speicher, QStringLiteral("editor/sound"), e.sound);
     e.sicherungskopie = Wert(speicher, QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (speicher.contains(QStringLiteral("optionen/ressourcen")))
@@ -108,6 +109,7 @@ void EinstellungenSchreiben(QSettings &speicher, const Einstellungen &e)
     speicher.setValue(QStringLiteral("dateien/oeffnenOrdner"), e.oeffnenOrdner);
     speicher.setValue(QStringLiteral("dateien/speichernOrdner"), e.speichernOrdner);
     speicher.setValue(QStringLiteral("dateien/bildOrdner"), e.bildOrdner);
+    speicher.setValue(QStringLiteral("editor/zufall"), e.zufall);
     speicher.setValue(QStringLiteral("editor/sound"), e.sound);
     speicher.setValue(QStringLiteral("dateien/sicherungskopie"), e.sicherungskopie);
     if (e.ressourcen)

@@ -22,6 +22,7 @@ struct Einstellungen
     int palette = 0;              // page of the palette strip, 0..2
     std::uint8_t feldtyp = 1;
     bool kantenAutomatisch = true;
+    bool zufall = false;
     QString oeffnenOrdner;
     QString speichernOrdner;
     QString bildOrdner;           // of "Als Bild exportieren"

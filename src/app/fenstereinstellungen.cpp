@@ -82,6 +82,7 @@ Einstellungen TZendaroMain::EinstellungenErfassen() const
                     - std::begin(PalettenSeiten));
     e.feldtyp = AktuellerFeldtyp;
     e.kantenAutomatisch = Menue.KantenAutomatisch1->isChecked();
+    e.zufall = Menue.Zufall1->isChecked();
     e.oeffnenOrdner = OpenDialog1->directory().absolutePath();
     e.speichernOrdner = SaveDialog1->directory().absolutePath();
     e.bildOrdner = BildExporter->ordner();
@@ -118,6 +119,7 @@ void TZendaroMain::einstellungenAnwenden(const Einstellungen &e)
     HolderPanel->paletteZeigen(PalettenSeiten[e.palette]);
     AktuellenFeldtypSetzen(e.feldtyp);
     Menue.KantenAutomatisch1->setChecked(e.kantenAutomatisch);
+    Menue.Zufall1->setChecked(e.zufall);
     if (!e.oeffnenOrdner.isEmpty())
         OpenDialog1->setDirectory(e.oeffnenOrdner);
     if (!e.speichernOrdner.isEmpty())

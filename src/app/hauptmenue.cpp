@@ -192,6 +192,10 @@ void werkzeugPunkte(QMenu *karte, HauptMenue &m, std::span<const WerkzeugInfo> w
     m.KantenAutomatisch1->setCheckable(true);
     m.KantenAutomatisch1->setChecked(true);
     m.KantenReparieren1 = punkt(karte, "KantenReparieren1", QStringLiteral("Ka&nten reparieren"), K::KantenReparieren);
+    m.Zufall1 = punkt(karte, "Zufall1", QStringLiteral("Z&ufall"), K::Zufall);
+    m.Zufall1->setIcon(QIcon(QStringLiteral(":/toolbar/21")));
+    m.Zufall1->setToolTip(QStringLiteral("Zufall: Wiese, Sand und Bäume in Varianten malen"));
+    m.Zufall1->setCheckable(true);
 }
 
 void karteMenue(QMenuBar &leiste, HauptMenue &m, std::span<const WerkzeugInfo> werkzeuge)

@@ -64,6 +64,8 @@ struct HauptMenue
     QAction *KantenAutomatisch1 = nullptr;
     QAction *KantenReparieren1 = nullptr;
     QAction *Kantenfehler1 = nullptr;
+    // Paints plain meadow, plain sand and trees as variants of their family.
+    QAction *Zufall1 = nullptr;
 
     // Tile items of "&Karte"; each action's data() is its tile code.
     std::vector<QAction *> feldPunkte;

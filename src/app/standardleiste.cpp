@@ -14,7 +14,7 @@ constexpr int kKnopfOben = (kHoehe - kKnopf.height()) / 2;
 
 } // namespace
 
-TStandardleiste::TStandardleiste(std::span<QAction *const> werkzeuge, QAction *kanten, QWidget *parent)
+TStandardleiste::TStandardleiste(std::span<QAction *const> werkzeuge, QAction *kanten, QAction *zufall, QWidget *parent)
     : QFrame(parent), m_paletten(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Panel1"));
@@ -53,6 +53,7 @@ TStandardleiste::TStandardleiste(std::span<QAction *const> werkzeuge, QAction *k
         werkzeugKnoepfe.push_back(knopfFuer(werkzeug));
     trenner();
     KantenButton = knopfFuer(kanten);
+    ZufallButton = knopfFuer(zufall);
 }
 
 QToolButton *TStandardleiste::knopfFuer(QAction *action)

@@ -21,7 +21,7 @@ class TStandardleiste : public QFrame
     Q_OBJECT
 
 public:
-    TStandardleiste(std::span<QAction *const> werkzeuge, QAction *kanten, QWidget *parent = nullptr);
+    TStandardleiste(std::span<QAction *const> werkzeuge, QAction *kanten, QAction *zufall, QWidget *parent = nullptr);
 
     // Makes a button run `action` and be enabled exactly while it is; the
     // button keeps its own picture and tooltip.
@@ -48,6 +48,7 @@ public:
     // The tools in the order of their list, and the edge brush.
     std::vector<QToolButton *> werkzeugKnoepfe;
     QToolButton *KantenButton;
+    QToolButton *ZufallButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -81,7 +81,7 @@ void TZendaroMain::oberflaecheAnlegen()
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
 
-    Panel1 = new TStandardleiste(Menue.werkzeugPunkte, Menue.KantenAutomatisch1, mitte);
+    Panel1 = new TStandardleiste(Menue.werkzeugPunkte, Menue.KantenAutomatisch1, Menue.Zufall1, mitte);
     spalte->addWidget(Panel1);
 
     HolderPanel = new TPalettenLeiste(mitte);

@@ -19,6 +19,7 @@ void WerkzeugBefehleVerbinden(Werkzeugsteuerung &werkzeuge, const HauptMenue &me
     });
     status.werkzeugZeigen(w->werkzeug().info().name);
     QObject::connect(menue.KantenAutomatisch1, &QAction::toggled, w, &Werkzeugsteuerung::setKantenAutomatisch);
+    QObject::connect(menue.Zufall1, &QAction::toggled, w, &Werkzeugsteuerung::setZufall);
     QObject::connect(w, &Werkzeugsteuerung::hinweis, &status,
                      [&status](const QString &text) { status.showMessage(text, 3000); });
 

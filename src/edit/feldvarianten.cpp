@@ -37,6 +37,14 @@ std::optional<FeldFamilie> FamilieVon(std::uint8_t code)
     return std::nullopt;
 }
 
+std::uint8_t VarianteFuerFeld(FeldFamilie familie, std::uint64_t saat, int seite, int feld)
+{
+    // SplitMix64 mixes neighbouring states well, so the place can simply be
+    // added into the seed.
+    Zufallsquelle zufall(saat + ((std::uint64_t(std::uint32_t(seite)) << 32) | std::uint32_t(feld)));
+    return VarianteWaehlen(familie, zufall);
+}
+
 std::uint8_t VarianteWaehlen(FeldFamilie familie, Zufallsquelle &zufall)
 {
     const auto varianten = Varianten(familie);

@@ -24,3 +24,7 @@ std::optional<FeldFamilie> FamilieVon(std::uint8_t code);
 
 // A code of the family, drawn by the weights.
 std::uint8_t VarianteWaehlen(FeldFamilie familie, Zufallsquelle &zufall);
+
+// The variant a field gets under `saat`: drawn by the weights, but fixed for
+// each field and seed, so that a preview shows what the press will lay.
+std::uint8_t VarianteFuerFeld(FeldFamilie familie, std::uint64_t saat, int seite, int feld);

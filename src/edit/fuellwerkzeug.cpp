@@ -26,7 +26,7 @@ bool FuellWerkzeug::druecken(Werkzeugsteuerung &steuerung, QPoint zelle) const
         FuellFlaeche(entwurf, raster, zelle, steuerung.feldtyp(), steuerung.kantenAutomatisch());
     if (bereich.empty())
         return false;
-    FlaecheMalen(entwurf, raster, bereich, steuerung.feldtyp(), steuerung.kantenAutomatisch());
+    steuerung.flaecheMalen(entwurf, bereich);
     steuerung.schrittMelden(entwurf, QStringLiteral("Füllen"));
     steuerung.gemaltMelden();
     return false;
@@ -43,7 +43,7 @@ std::vector<VorschauFeld> FuellWerkzeug::vorschau(Werkzeugsteuerung &steuerung, 
         steuerung.hinweisMelden(QStringLiteral("Füllen: %1 Felder – zu viele für die Vorschau").arg(zellen.size()));
         return {};
     }
-    FlaecheMalen(entwurf, raster, zellen, steuerung.feldtyp(), steuerung.kantenAutomatisch());
+    steuerung.flaecheMalen(entwurf, zellen);
     std::vector<VorschauFeld> felder;
     for (const FeldCode &feld : entwurf.aenderungen())
         felder.push_back({raster.pixel(raster.zelle({feld.seite, feld.feld})), feld.code});

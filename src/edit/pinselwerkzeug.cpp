@@ -2,7 +2,6 @@
 
 #include "feldformen.h"
 #include "helpcontexts.h"
-#include "kantenpinsel.h"
 #include "kartendokument.h"
 #include "werkzeugsteuerung.h"
 
@@ -40,10 +39,11 @@ void PinselWerkzeug::abbrechen(Werkzeugsteuerung &steuerung) const
 std::vector<VorschauFeld> PinselWerkzeug::vorschau(Werkzeugsteuerung &steuerung, QPoint zelle) const
 {
     const FeldRaster raster(steuerung.karte());
-    std::vector<VorschauFeld> felder{{raster.pixel(zelle), steuerung.feldtyp()}};
     FeldEntwurf entwurf(steuerung.karte());
     const QPoint zellen[] = {zelle};
-    FelderMalen(entwurf, raster, zellen, steuerung.feldtyp(), steuerung.kantenAutomatisch());
+    steuerung.pinselMalen(entwurf, zellen);
+    const std::optional<FeldOrt> ort = raster.ort(zelle);
+    std::vector<VorschauFeld> felder{{raster.pixel(zelle), ort ? entwurf.code(*ort) : steuerung.feldtyp()}};
     for (const FeldCode &feld : entwurf.aenderungen()) {
         const QPoint z = raster.zelle({feld.seite, feld.feld});
         if (z != zelle)

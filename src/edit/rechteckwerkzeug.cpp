@@ -2,7 +2,6 @@
 
 #include "feldformen.h"
 #include "helpcontexts.h"
-#include "kantenpinsel.h"
 #include "pinselwerkzeug.h"
 #include "werkzeugsteuerung.h"
 
@@ -34,7 +33,7 @@ void RechteckWerkzeug::loslassen(Werkzeugsteuerung &steuerung) const
     const std::vector<QPoint> zellen = RechteckZellen(raster, steuerung.rahmen());
     steuerung.rahmenSetzen({}, false);
     steuerung.vorschauSetzen({});
-    FlaecheMalen(entwurf, raster, zellen, steuerung.feldtyp(), steuerung.kantenAutomatisch());
+    steuerung.flaecheMalen(entwurf, zellen);
     steuerung.schrittMelden(entwurf, QStringLiteral("Rechteck"));
     if (std::any_of(zellen.begin(), zellen.end(), [&](QPoint z) { return raster.ort(z).has_value(); }))
         steuerung.gemaltMelden();
@@ -51,8 +50,7 @@ void RechteckWerkzeug::flaecheZeigen(Werkzeugsteuerung &steuerung)
 {
     const FeldRaster raster(steuerung.karte());
     FeldEntwurf entwurf(steuerung.karte());
-    FlaecheMalen(entwurf, raster, RechteckZellen(raster, steuerung.rahmen()), steuerung.feldtyp(),
-                 steuerung.kantenAutomatisch());
+    steuerung.flaecheMalen(entwurf, RechteckZellen(raster, steuerung.rahmen()));
     std::vector<VorschauFeld> felder;
     for (const FeldCode &feld : entwurf.aenderungen())
         felder.push_back({raster.pixel(raster.zelle({feld.seite, feld.feld})), feld.code});

@@ -1,10 +1,13 @@
 #include "werkzeugsteuerung.h"
 
 #include "feldformen.h"
+#include "feldvarianten.h"
 #include "kantenpinsel.h"
 #include "kartendokument.h"
 #include "werkzeugliste.h"
 #include "zwischenablage.h"
+
+#include <QRandomGenerator>
 
 namespace {
 
@@ -19,7 +22,8 @@ QRect umfang(const std::vector<VorschauFeld> &felder)
 } // namespace
 
 Werkzeugsteuerung::Werkzeugsteuerung(KartenDokument &dokument, QObject *parent)
-    : QObject(parent), m_dokument(dokument), m_werkzeuge(WerkzeugeAnlegen()), m_werkzeug(m_werkzeuge.front().get())
+    : QObject(parent), m_dokument(dokument), m_werkzeuge(WerkzeugeAnlegen()), m_werkzeug(m_werkzeuge.front().get()),
+      m_saat(QRandomGenerator::global()->generate64())
 {
 }
 
@@ -45,6 +49,11 @@ void Werkzeugsteuerung::setKantenAutomatisch(bool an)
     m_kanten = an;
 }
 
+void Werkzeugsteuerung::setZufall(bool an)
+{
+    m_zufall = an;
+}
+
 void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
 {
     const FeldRaster raster(karte());
@@ -61,6 +70,14 @@ void Werkzeugsteuerung::druecken(QPoint kartenPixel, std::uint8_t code)
     }
     m_anfang = m_letzte = zelle;
     m_gedrueckt = m_werkzeug->druecken(*this, zelle);
+    if (!m_gedrueckt)
+        druckZuEnde();
+}
+
+// The next press draws other variants.
+void Werkzeugsteuerung::druckZuEnde()
+{
+    m_saat = Zufallsquelle(m_saat).naechste();
 }
 
 void Werkzeugsteuerung::bewegen(QPoint kartenPixel, std::uint8_t code)
@@ -91,6 +108,7 @@ void Werkzeugsteuerung::loslassen(QPoint kartenPixel)
     bewegen(kartenPixel, m_feldtyp);
     m_gedrueckt = false;
     m_werkzeug->loslassen(*this);
+    druckZuEnde();
 }
 
 void Werkzeugsteuerung::verlassen()
@@ -171,6 +189,7 @@ void Werkzeugsteuerung::druckBeenden()
         return;
     m_gedrueckt = false;
     m_werkzeug->abbrechen(*this);
+    druckZuEnde();
 }
 
 void Werkzeugsteuerung::zuruecksetzen()
@@ -198,8 +217,35 @@ void Werkzeugsteuerung::schrittMelden(const FeldEntwurf &entwurf, const QString 
 void Werkzeugsteuerung::malen(const std::vector<QPoint> &zellen, const QString &befehl)
 {
     FeldEntwurf entwurf(karte());
-    FelderMalen(entwurf, FeldRaster(karte()), zellen, m_feldtyp, m_kanten);
+    pinselMalen(entwurf, zellen);
     schrittMelden(entwurf, befehl);
+}
+
+void Werkzeugsteuerung::pinselMalen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const
+{
+    FelderMalen(entwurf, FeldRaster(karte()), zellen, m_feldtyp, m_kanten);
+    variantenStreuen(entwurf, zellen);
+}
+
+void Werkzeugsteuerung::flaecheMalen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const
+{
+    FlaecheMalen(entwurf, FeldRaster(karte()), zellen, m_feldtyp, m_kanten);
+    variantenStreuen(entwurf, zellen);
+}
+
+// Only the painted fields that show the current tile: the borders the edge
+// brush lays around them keep their tiles.
+void Werkzeugsteuerung::variantenStreuen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const
+{
+    const std::optional<FeldFamilie> familie = FamilieVon(m_feldtyp);
+    if (!m_zufall || !familie)
+        return;
+    const FeldRaster raster(karte());
+    for (const QPoint zelle : zellen) {
+        const std::optional<FeldOrt> ort = raster.ort(zelle);
+        if (ort && entwurf.code(*ort) == m_feldtyp)
+            entwurf.setzen(*ort, VarianteFuerFeld(*familie, m_saat, ort->seite, ort->feld));
+    }
 }
 
 void Werkzeugsteuerung::hoverZeigen(QPoint zelle)

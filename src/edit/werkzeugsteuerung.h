@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 class KartenDokument;
@@ -50,6 +51,9 @@ public:
     }
 
     void setKantenAutomatisch(bool an);
+    // "Zufall": plain meadow, plain sand and trees are painted as a variant
+    // of their family, drawn by its weights, field by field.
+    void setZufall(bool an);
 
     // The pointer: a press of the painting button, moves with or without it
     // held, its release, and leaving the pages. `code` is the current tile.
@@ -95,6 +99,11 @@ public:
     // Paints the cells with the current tile (with edges when switched on)
     // as a step named `befehl`; a step of a stroke joins the stroke's.
     void malen(const std::vector<QPoint> &zellen, const QString &befehl);
+    // The brush's fields, or a whole area (FlaecheMalen), with the current
+    // tile, edges and variants as switched. The variants stay the same for
+    // a field until the press ends, so the preview shows what it will lay.
+    void pinselMalen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const;
+    void flaecheMalen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const;
     void schrittMelden(const FeldEntwurf &entwurf, const QString &befehl);
     // The outline, in cells; `fertig` marks a finished selection.
     QRect rahmen() const { return m_rahmen; }
@@ -122,11 +131,15 @@ signals:
 private:
     void hoverZeigen(QPoint zelle);
     QRect rahmenBereich() const;
+    void variantenStreuen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const;
+    void druckZuEnde();
 
     KartenDokument &m_dokument;
     std::vector<std::unique_ptr<Werkzeug>> m_werkzeuge;
     const Werkzeug *m_werkzeug;
     bool m_kanten = true;
+    bool m_zufall = false;
+    std::uint64_t m_saat;
     std::uint8_t m_feldtyp = 1;
     bool m_gedrueckt = false;
     QPoint m_anfang;

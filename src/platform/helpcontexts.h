@@ -52,6 +52,7 @@ inline constexpr quint32 KantenReparieren = 10170;
 inline constexpr quint32 Pipette = 10169;
 // Random maps
 inline constexpr quint32 Zufallskarte = 10175;
+inline constexpr quint32 Zufall = 10176; // painting with variants
 
 // "&Ansicht"
 inline constexpr quint32 Gestalter = 10181;
@@ -86,7 +87,7 @@ inline constexpr std::array Alle = {
     Wiese, Landschaft, BenutzerdefiniertNichts, Eigenschaften, Pinsel, Fuellen, Rechteck, Auswahl, KantenAutomatisch,
     KantenReparieren,
     Pipette,
-    Zufallskarte,
+    Zufallskarte, Zufall,
     Gestalter, Standardleiste, Statusleiste, Werkzeugleiste, DarstellungErneuern, Zoom, Raster, Uebersicht,
     KantenfehlerZeigen,
     NeueRessource, Optionen, VistrelSE, Audiorecorder, Medienwiedergabe, Makrorecorder,

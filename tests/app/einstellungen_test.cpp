@@ -70,6 +70,7 @@ private slots:
         e.bildOrdner = "/bild";
         e.raster = true;
         e.uebersicht = true;
+        e.zufall = true;
         {
             QSettings s(datei(), QSettings::IniFormat);
             EinstellungenSchreiben(s, e);
@@ -89,7 +90,7 @@ private slots:
         QCOMPARE(g.zoom, 300);
         QCOMPARE(g.uebersichtGeometrie, e.uebersichtGeometrie);
         QCOMPARE(g.bildOrdner, e.bildOrdner);
-        QCOMPARE(std::pair(g.raster, g.uebersicht), std::pair(true, true));
+        QCOMPARE(std::tuple(g.raster, g.uebersicht, g.zufall), std::tuple(true, true, true));
     }
 
     void unusableSettingsGiveDefaults_data()
@@ -193,6 +194,7 @@ private slots:
             w.Uebersicht->move(123, 45);
             w.Menue.Raster1->trigger();
             w.Menue.Uebersicht1->trigger();
+            w.Panel1->ZufallButton->click();
             w.EinstellungenBeimBeenden();
         }
         {
@@ -208,6 +210,7 @@ private slots:
             QCOMPARE(w.Zoom.prozent, 200);
             QCOMPARE(w.ZoomAnzeige->text(), QStringLiteral("200 %"));
             QVERIFY(w.Menue.Raster1->isChecked() && w.ScrollBox1->raster());
+            QVERIFY(w.Menue.Zufall1->isChecked() && w.Panel1->ZufallButton->isChecked());
             // Opened once the window is up, where it was left.
             QTRY_VERIFY(w.Uebersicht->isVisible());
             QVERIFY(w.Menue.Uebersicht1->isChecked());

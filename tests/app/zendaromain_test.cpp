@@ -590,7 +590,7 @@ private slots:
     {
         QTest::addColumn<QString>("menue");
         QTest::addColumn<QString>("text");
-        for (const char *t : {"&Pinsel", "&Füllen", "&Rechteck", "&Auswahl", "P&ipette", "&Kanten automatisch", "Ka&nten reparieren"})
+        for (const char *t : {"&Pinsel", "&Füllen", "&Rechteck", "&Auswahl", "P&ipette", "&Kanten automatisch", "Ka&nten reparieren", "Z&ufall", "&Zufallskarte ..."})
             QTest::newRow(t) << "Karte2" << QString::fromUtf8(t);
         for (const char *t : {"&Vergrößern", "Verk&leinern", "&Originalgröße", "Ganze &Karte", "&Raster", "Ü&bersicht", "Kantenfehler &zeigen"})
             QTest::newRow(t) << "Ansicht1" << QString::fromUtf8(t);

@@ -59,6 +59,9 @@ struct Werkbank
     }
 };
 
+// Percent of the fields per tile code.
+using Anteile = QMap<int, int>;
+
 } // namespace
 
 class WerkzeugsteuerungTest : public QObject
@@ -301,6 +304,71 @@ private slots:
         QCOMPARE(gewaehlt.at(0).at(0).value<std::uint8_t>(), std::uint8_t(87));
         QCOMPARE(gewaehlt.at(1).at(0).value<std::uint8_t>(), std::uint8_t(100));
         QVERIFY(w.schritte().isEmpty());
+    }
+
+    // "Zufall": a fill of all 16 pages with a family's plain tile draws its
+    // variants by their weights (within 5 points on 2816 fields); other tiles
+    // stay as chosen. The brush and the rectangle lay what their preview
+    // showed, and a field keeps its variant for the rest of a stroke.
+    void zufallMaltVarianten_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<Anteile>("anteile");
+        QTest::newRow("meadow") << 1 << Anteile{{1, 70}, {4, 20}, {16, 10}};
+        QTest::newRow("sand") << 51 << Anteile{{51, 55}, {53, 15}, {59, 12}, {56, 12}, {57, 6}};
+        QTest::newRow("a bush stands for all trees") << 11 << Anteile{{7, 45}, {11, 20}, {14, 20}, {13, 15}};
+        QTest::newRow("water has no variants") << 22 << Anteile{{22, 100}};
+    }
+
+    void zufallMaltVarianten()
+    {
+        QFETCH(int, code);
+        QFETCH(Anteile, anteile);
+        const auto feldtyp = std::uint8_t(code);
+        Werkbank w(16);
+        for (int seite = 1; seite <= 16; ++seite)
+            std::fill_n(&w.karte().Felder[seite][1], 176, code == 22 ? 1 : 22);
+        w.werkzeuge.setZufall(true);
+        w.werkzeuge.waehlen<FuellWerkzeug>();
+        w.werkzeuge.druecken(w.punkt(1, 1), feldtyp);
+        QMap<int, int> gezaehlt;
+        for (int seite = 1; seite <= 16; ++seite)
+            for (int feld = 1; feld <= 176; ++feld)
+                ++gezaehlt[w.karte().Felder[seite][feld]];
+        QCOMPARE(gezaehlt.keys(), anteile.keys());
+        for (auto [c, prozent] : anteile.asKeyValueRange())
+            QVERIFY2(std::abs(gezaehlt[c] * 100.0 / 2816 - prozent) <= 5.0, qPrintable(QString::number(c)));
+
+        // The brush: what the pointer shows is what the click lays.
+        w.werkzeuge.waehlen<PinselWerkzeug>();
+        for (int feld = 20; feld < 60; ++feld) {
+            w.werkzeuge.bewegen(w.punkt(2, feld), feldtyp);
+            const std::uint8_t gezeigt = w.werkzeuge.vorschau().front().code;
+            w.werkzeuge.druecken(w.punkt(2, feld), feldtyp);
+            w.werkzeuge.loslassen(w.punkt(2, feld));
+            QCOMPARE(w.karte().Felder[2][feld], gezeigt);
+            QVERIFY(anteile.contains(gezeigt));
+        }
+        // Over a field and back within one stroke: it keeps its variant.
+        w.werkzeuge.druecken(w.punkt(3, 40), feldtyp);
+        const std::uint8_t erst = w.karte().Felder[3][40];
+        for (int feld : {41, 42, 41, 40, 41, 40})
+            w.werkzeuge.bewegen(w.punkt(3, feld), feldtyp);
+        QCOMPARE(w.karte().Felder[3][40], erst);
+        w.werkzeuge.loslassen(w.punkt(3, 40));
+
+        // The rectangle: the fields of its preview are the fields it lays.
+        w.werkzeuge.waehlen<RechteckWerkzeug>();
+        w.werkzeuge.druecken(w.punkt(4, 1), feldtyp);
+        w.werkzeuge.bewegen(w.punkt(4, 16 * 5 + 8), feldtyp);
+        const std::vector<VorschauFeld> vorschau = w.werkzeuge.vorschau();
+        w.werkzeuge.loslassen(w.punkt(4, 16 * 5 + 8));
+        const FeldRaster raster(w.dokument.karte());
+        for (const VorschauFeld &feld : vorschau) {
+            const auto ort = raster.ort(raster.zelleBei(feld.pixel.center()));
+            QVERIFY(ort);
+            QCOMPARE(w.karte().Felder[ort->seite][ort->feld], feld.code);
+        }
     }
 
     // The list the menu, tool bar and status bar are built from: every tool
