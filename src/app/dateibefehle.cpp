@@ -11,6 +11,7 @@
 #include "rettungsdienst.h"
 #include "statusleiste.h"
 #include "tdialog1.h"
+#include "uebersicht.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -290,6 +291,9 @@ void TZendaroMain::FormClose(QCloseEvent &event)
         if (antwort == SpeicherAntwort::Abgebrochen)
             return;
     }
+    // The program's quit closes the overview too; its mark keeps saying it
+    // was open, for the settings written at the end.
+    Uebersicht->disconnect(this);
     Dokument->feldBilderFreigeben();
     GrasSound.clear();
     SandSound.clear();

@@ -195,6 +195,11 @@ private slots:
             w.Menue.Raster1->trigger();
             w.Menue.Uebersicht1->trigger();
             w.Panel1->ZufallButton->click();
+            // Written after the window has closed and the program's quit has
+            // closed the others, the overview among them: it was open.
+            w.show();
+            QVERIFY(w.close());
+            QApplication::closeAllWindows();
             w.EinstellungenBeimBeenden();
         }
         {
