@@ -66,7 +66,10 @@ TZufallskarteDlg::TZufallskarteDlg(const TKarte &karte, QWidget *parent) : QDial
     formular->addRow(QStringLiteral("W&ald:"), WaldEdit);
     formular->addRow(QStringLiteral("St&raßen:"), StrassenEdit);
     formular->addRow(QString(), VariantenCheck);
-    formular->addRow(QStringLiteral("S&tartwert:"), saat);
+    // Its field is a row of two: the label needs its buddy named, or it shows the "&".
+    auto *saatLabel = new QLabel(QStringLiteral("S&tartwert:"));
+    saatLabel->setBuddy(SaatEdit);
+    formular->addRow(saatLabel, saat);
 
     VorschauBild = new QLabel;
     VorschauBild->setObjectName(QStringLiteral("VorschauBild"));

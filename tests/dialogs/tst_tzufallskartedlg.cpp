@@ -1,6 +1,7 @@
 #include "feldbilder.h"
 #include "tzufallskartedlg.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -33,6 +34,13 @@ private slots:
         dialog.findChild<QPushButton *>("NeuButton")->click();
         QVERIFY(dialog.Einstellungen().saat != saat);
         QTRY_VERIFY(dialog.Vorschau() != vorher);
+
+        // Every label with an access letter leads to its field; without a
+        // buddy it would show the "&" itself.
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->text().contains(u'&'))
+                QVERIFY2(label->buddy(), qPrintable(label->text()));
+        }
     }
 };
 
