@@ -45,7 +45,8 @@ void BM_KantenpinselBewegung(benchmark::State &state)
 BENCHMARK(BM_KantenpinselBewegung)->Unit(benchmark::kMicrosecond);
 
 // 2 816 fields in one step, with the edge brush, then the repaint of the
-// changed squares that the window shows.
+// changed squares that the window shows; with the argument 1 "Zufall" is on,
+// and the meadow comes back in its variants.
 void BM_FuellenSechzehnSeiten(benchmark::State &state)
 {
     auto w = StillesFenster();
@@ -53,6 +54,7 @@ void BM_FuellenSechzehnSeiten(benchmark::State &state)
     w->show();
     QCoreApplication::processEvents();
     w->Werkzeuge->waehlen<FuellWerkzeug>();
+    w->Werkzeuge->setZufall(state.range(0) != 0);
     std::uint8_t code = 22;
     for (auto _ : state) {
         w->Werkzeuge->druecken(QPoint(5, 5), code);
@@ -62,7 +64,7 @@ void BM_FuellenSechzehnSeiten(benchmark::State &state)
     }
     state.counters["Felder"] = double(w->Dokument->karte().AnzahlFelder) * w->Dokument->karte().AnzahlSeiten;
 }
-BENCHMARK(BM_FuellenSechzehnSeiten)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FuellenSechzehnSeiten)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Water over the whole meadow of a 16-page map and meadow back, each as the
 // fill tool works it out: the region by terrain, the border inside it.
