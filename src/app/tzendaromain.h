@@ -79,7 +79,7 @@ public:
     QTimer *Timer2;
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
-    BildExport *BildExporter;
+    BildExport *BildExporter = nullptr;
     TDialog1 *Dialog1 = nullptr;
     TZufallskarteDlg *ZufallskarteDlg = nullptr; // made at its first use
     TGestalter *Gestalter = nullptr;

@@ -8,9 +8,6 @@
 
 class KartenDokument;
 
-// Fields on every page of a size the editor gives: 16 columns by 11 rows.
-constexpr std::int32_t StandardFelder = 176;
-
 // The pages whose terrain a change to `seiten` pages of 176 fields would
 // drop: pages beyond the new count, and kept pages cut below fields they use,
 // that hold anything but meadow (plain grass and the codes drawn like it).

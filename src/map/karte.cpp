@@ -6,14 +6,13 @@
 
 namespace {
 
-constexpr std::int32_t kStandardFelder = 176;
 constexpr std::int32_t kStandardBreite = 640;
 constexpr std::int32_t kStandardHoehe = 440;
 constexpr std::uint16_t kStandardFeldGroesse = 40;
 
 void StandardmasseSetzen(TKarte &karte)
 {
-    karte.AnzahlFelder = kStandardFelder;
+    karte.AnzahlFelder = StandardFelder;
     karte.SeitenBreite = kStandardBreite;
     karte.SeitenHoehe = kStandardHoehe;
     karte.FeldGroesse = kStandardFeldGroesse;
@@ -35,7 +34,7 @@ void StandardFelderAnlegen(TKarte &karte)
 
 bool HatStandardGroesse(const TKarte &karte, std::uint8_t seiten)
 {
-    return karte.AnzahlFelder == kStandardFelder && karte.AnzahlSeiten == seiten
+    return karte.AnzahlFelder == StandardFelder && karte.AnzahlSeiten == seiten
         && karte.FeldGroesse == kStandardFeldGroesse && karte.SeitenBreite == kStandardBreite
         && karte.SeitenHoehe == kStandardHoehe;
 }

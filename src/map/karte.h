@@ -30,6 +30,9 @@ struct TKarte
     FeldBildSatz FeldBilder;
 };
 
+// Fields on every page of a standard size: 16 columns by 11 rows.
+constexpr std::int32_t StandardFelder = 176;
+
 // Sizes and a pseudo-random grid of 4 pages x 176 fields (codes 0..3), the
 // same at every start. Name, time limit and tile images are left as they are;
 // StandardKarteAnlegen (feldbilder.h) adds the images.

@@ -144,7 +144,7 @@ private slots:
         QFETCH(std::vector<int>, nachbarFelder);
         QFETCH(std::vector<int>, codes);
         auto karte = wiese(seiten);
-        malen(*karte, {FeldRaster(*karte).zelle({seite, feld})}, 22);
+        malen(*karte, {FeldRaster(*karte).zelle({std::uint8_t(seite), feld})}, 22);
         for (std::size_t i = 0; i < nachbarFelder.size(); ++i)
             QCOMPARE(int(karte->Felder[nachbarSeite][nachbarFelder[i]]), codes[i]);
     }
