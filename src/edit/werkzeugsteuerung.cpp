@@ -237,8 +237,10 @@ void Werkzeugsteuerung::flaecheMalen(FeldEntwurf &entwurf, std::span<const QPoin
 // brush lays around them keep their tiles.
 void Werkzeugsteuerung::variantenStreuen(FeldEntwurf &entwurf, std::span<const QPoint> zellen) const
 {
+    if (!m_zufall)
+        return;
     const std::optional<FeldFamilie> familie = FamilieVon(m_feldtyp);
-    if (!m_zufall || !familie)
+    if (!familie)
         return;
     const FeldRaster raster(karte());
     for (const QPoint zelle : zellen) {

@@ -36,6 +36,38 @@ void EigentuemerUebernehmen(int handle, const struct stat &alt)
         (void)::fchown(handle, static_cast<uid_t>(-1), alt.st_gid);
 }
 
+// A regular file opened without waiting (the name may be a pipe), closed on
+// every way out. Errors are reported as for reading or for writing.
+class OffeneDatei
+{
+public:
+    OffeneDatei(const QString &name, int modus, bool lesen)
+        : m_fd(::open(QFile::encodeName(name).constData(), modus | O_NONBLOCK | O_CLOEXEC))
+    {
+        if (m_fd < 0)
+            throw InOutError(ioErrorFromErrno(errno, lesen));
+        if (::fstat(m_fd, &m_info) != 0) {
+            const int os = errno;
+            ::close(m_fd);
+            throw InOutError(ioErrorFromErrno(os, lesen));
+        }
+        if (!S_ISREG(m_info.st_mode)) {
+            ::close(m_fd);
+            throw InOutError(IoFehler::ZugriffVerweigert);
+        }
+    }
+    ~OffeneDatei() { ::close(m_fd); }
+    OffeneDatei(const OffeneDatei &) = delete;
+    OffeneDatei &operator=(const OffeneDatei &) = delete;
+
+    int fd() const { return m_fd; }
+    const struct stat &info() const { return m_info; }
+
+private:
+    int m_fd;
+    struct stat m_info = {};
+};
+
 // A temporary file beside the target that takes its place once complete;
 // dropped on every way out before that.
 class Ersatz
@@ -91,20 +123,9 @@ void DateiErsetzen(const QString &dateiName, const QByteArray &inhalt, DateiRech
 
 void DateiKopieren(const QString &quelle, const QString &ziel)
 {
-    // Without waiting, should the name be a pipe.
-    const int fd = ::open(QFile::encodeName(quelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw InOutError(ioErrorFromErrno(errno, true));
-    const struct Schliessen
-    {
-        int fd;
-        ~Schliessen() { ::close(fd); }
-    } schliessen{fd};
-    struct stat alt = {};
-    if (::fstat(fd, &alt) != 0)
-        throw InOutError(ioErrorFromErrno(errno, true));
-    if (!S_ISREG(alt.st_mode))
-        throw InOutError(IoFehler::ZugriffVerweigert);
+    const OffeneDatei datei(quelle, O_RDONLY, true);
+    const int fd = datei.fd();
+    const struct stat &alt = datei.info();
     Ersatz kopie(ziel);
     std::vector<char> puffer(std::size_t(1) << 20);
     for (;;) {
@@ -136,17 +157,8 @@ void DateiUeberschreiben(const QString &dateiName, const QByteArray &inhalt)
 {
     // Not truncated first: the old blocks take the new text, so a full disk
     // can stop only the part beyond the old size.
-    const int fd = ::open(QFile::encodeName(dateiName).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        throw InOutError(ioErrorFromErrno(errno, false));
-    const struct Schliessen
-    {
-        int fd;
-        ~Schliessen() { ::close(fd); }
-    } schliessen{fd};
-    struct stat st = {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        throw InOutError(IoFehler::ZugriffVerweigert);
+    const OffeneDatei datei(dateiName, O_WRONLY, false);
+    const int fd = datei.fd();
     qsizetype geschrieben = 0;
     while (geschrieben < inhalt.size()) {
         const ssize_t n = ::write(fd, inhalt.constData() + geschrieben, std::size_t(inhalt.size() - geschrieben));

@@ -78,6 +78,24 @@ private slots:
         QCOMPARE(st.st_gid, gid_t(65534));
     }
 
+    // The in-place write of a read-only folder: a shorter text leaves no tail
+    // of the old one, and neither writing nor copying waits on a pipe.
+    void ueberschreibenUndKopierenNurDateien()
+    {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("karte.map");
+        DateiErsetzen(datei, "eine lange alte Karte");
+        DateiUeberschreiben(datei, "neu");
+        QFile neu(datei);
+        QVERIFY(neu.open(QIODevice::ReadOnly));
+        QCOMPARE(neu.readAll(), QByteArray("neu"));
+        const QString rohr = ordner.filePath("rohr");
+        QCOMPARE(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+        QVERIFY_THROWS_EXCEPTION(InOutError, DateiUeberschreiben(rohr, "x"));
+        QVERIFY_THROWS_EXCEPTION(InOutError, DateiKopieren(rohr, ordner.filePath("kopie")));
+        QVERIFY(!QFile::exists(ordner.filePath("kopie")));
+    }
+
     void fehlerkastenSetztPunkt()
     {
         QCOMPARE(errorBoxText(QStringLiteral("Datei nicht gefunden")), QStringLiteral("Datei nicht gefunden."));
